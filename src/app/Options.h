@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+namespace zovi {
+
+class AppContext;
+
+// The contents of the options dialog, filled from the run's state and applied by OK.
+struct OptionsForm {
+    QString portText;   // txtPortNo
+    QString portDevice; // the serial device that "COM <portText>" means; empty = the platform default
+    bool portOccupy = false;
+    bool parametaShow = false;
+    bool changeBk = false;        // chkChangeBk
+    bool breakSetVisible = false; // lblBreakSet
+    QString breakNoText;          // txtBreakNo
+    bool currentDownEnabled = false;
+    int currentDown = 0; // 0: optCurrentDown(0) "carried out", 1: optCurrentDown(1)
+    int language = 1;    // 0: optLanguege(0) Japanese, 1: optLanguege(1) English
+    bool dispPulsPosi = false;
+};
+
+// The serial device a port number stands for: the stored "PortDevice<n>", else the platform's name
+// ("COMn" on Windows, /dev/ttyS<n-1> elsewhere).
+QString platformPortName(int portNo);
+QString portDeviceName(const AppContext& ctx, int portNo);
+QString storedPortDevice(const AppContext& ctx, int portNo);
+
+OptionsForm loadOptionsForm(AppContext& ctx);
+
+// chkChangeBk clicked: unchecked disables both current-down options and selects the first.
+void setChangeBk(OptionsForm& form, bool checked);
+
+// Key filter of txtPortNo and txtBreakNo: one digit 0 to 3. `keyAscii` is the typed character code
+// (13 Enter, 8 Backspace, 9 Tab). False means the key is swallowed.
+bool optionDigitKeyAccepted(int currentLength, int keyAscii);
+
+void applyOptionsOk(AppContext& ctx, const OptionsForm& form);
+
+// The restart notice shown after OK when the other language was chosen; empty when none is due.
+QString languageChangeNotice(const AppContext& ctx);
+
+} // namespace zovi

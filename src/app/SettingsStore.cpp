@@ -1,0 +1,65 @@
+#include "app/SettingsStore.h"
+
+#include <QSettings>
+
+namespace zovi {
+
+namespace {
+const QString kSection = QStringLiteral("Settings");
+
+QString sectionKey(const QString& key) {
+    return kSection + QLatin1Char('/') + key;
+}
+} // namespace
+
+qint16 SettingsStore::readInt(const QString& key, qint16 defaultValue) const {
+    const QString text = readText(key, QString::number(defaultValue)).trimmed();
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < -32768 || value > 32767)
+        return defaultValue;
+    return static_cast<qint16>(value);
+}
+
+void SettingsStore::writeInt(const QString& key, int value) {
+    writeText(key, QString::number(value));
+}
+
+QtSettingsStore::QtSettingsStore()
+    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                            QStringLiteral("ZO-VI"), QStringLiteral("ZO-VI"))) {}
+
+QtSettingsStore::~QtSettingsStore() = default;
+
+QString QtSettingsStore::readText(const QString& key, const QString& defaultValue) const {
+    const QVariant value = settings_->value(sectionKey(key));
+    return value.isValid() ? value.toString() : defaultValue;
+}
+
+void QtSettingsStore::writeText(const QString& key, const QString& value) {
+    settings_->setValue(sectionKey(key), value);
+    settings_->sync();
+}
+
+void QtSettingsStore::remove(const QString& key) {
+    settings_->remove(sectionKey(key));
+    settings_->sync();
+}
+
+QString QtSettingsStore::fileName() const {
+    return settings_->fileName();
+}
+
+QString MemorySettingsStore::readText(const QString& key, const QString& defaultValue) const {
+    return values_.value(key, defaultValue);
+}
+
+void MemorySettingsStore::writeText(const QString& key, const QString& value) {
+    values_.insert(key, value);
+}
+
+void MemorySettingsStore::remove(const QString& key) {
+    values_.remove(key);
+}
+
+} // namespace zovi

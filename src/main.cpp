@@ -1,0 +1,40 @@
+#include "app/AppContext.h"
+#include "app/Desktop.h"
+#include "app/ProgramFolder.h"
+#include "app/SettingsStore.h"
+#include "ui/AppFont.h"
+#include "ui/FrmMain.h"
+#include "ui/StartupRoutine.h"
+#include "ui/WidgetOperator.h"
+
+#include <QApplication>
+#include <QIcon>
+
+using namespace zovi;
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ZO-VI"));
+    QApplication::setOrganizationName(QStringLiteral("ZO-VI"));
+    QApplication::setApplicationVersion(QStringLiteral(ZOVI_VERSION_TEXT));
+
+    applyApplicationFont();
+
+    ProgramFolder folder;
+    Catalogue catalogue;
+    if (!catalogue.load(folder.file(QStringLiteral("catalogue.tsv"))))
+        qWarning("ZO-VI: the message catalogue %s cannot be read",
+                 qPrintable(folder.file(QStringLiteral("catalogue.tsv"))));
+    QApplication::setWindowIcon(QIcon(folder.file(QStringLiteral("images/zovi.png"))));
+
+    QtSettingsStore settings;
+    WidgetOperator oper(catalogue.entry(10479).value_or(QStringLiteral("ZO-VI")));
+    AppContext ctx(settings, catalogue, oper, folder);
+    SystemDesktop desktop;
+
+    StartupRoutine startup(ctx, desktop);
+    std::unique_ptr<FrmMain> mainWindow = startup.run();
+    QObject::connect(mainWindow.get(), &FrmMain::exitRequested, &app, &QApplication::quit);
+    QApplication::setQuitOnLastWindowClosed(true);
+    return app.exec();
+}

@@ -1,0 +1,316 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QTableView;
+class QTimer;
+class QToolBar;
+
+namespace zovi {
+
+class AppContext;
+class Desktop;
+class PositionButton;
+class PositionGridModel;
+class ProgramGridModel;
+enum class CloseReason;
+
+// The main window. Controls carry the object names the rest of the program refers to; a control
+// array element i is named "<name>_<i>" (imgButton_0 .. imgButton_3, optSelectMove_0, ...).
+class FrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    enum Mode { MoveMode = 0, EditMode = 1 }; // optModeSelect index
+
+    FrmMain(AppContext& ctx, Desktop& desktop, QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    // Form_Load: port number, device reset, captions in the run's language, size, grids, editors,
+    // file name, rounding choice and caption.
+    void formLoad();
+
+    // Set by the alarm display: reads the error list while the window loads.
+    std::function<void()> loadErrorList;
+    // Set by the serial link: what the close request needs of the port.
+    std::function<bool()> portIsOpen;
+    std::function<void()> closePort;
+
+    // --- Grids and editors
+    PositionGridModel& positionModel() const { return *positionModel_; }
+    ProgramGridModel& programModel() const { return *programModel_; }
+    QTableView* positionGrid() const { return flgdData; }
+    QTableView* programGrid() const { return flgdProgram; }
+    QLineEdit* positionEditor() const { return txtEdit; }
+    QLineEdit* programEditor() const { return txtEdit2; }
+    QLineEdit* focusHolder() const { return txtDummy; }
+    // SizeInit_flgdData: row heights, column widths and alignments for the present pulse display.
+    void SizeInit_flgdData();
+    // Init_flgdData with its clear-comment switch (1 also empties the comments).
+    void Init_flgdData(int clearComment);
+    void Init_flgdProgram();
+    // After the options dialog: rebuilds the position grid when the pulse display changed and tells
+    // about a language change.
+    void afterOptionsDialog();
+
+    // --- Labels, lamps and the status bar
+    QString currentDataName() const { return currentDataName_; }
+    void setCurrentDataName(const QString& name);
+    void setDeviceLabel(const QString& text);
+    QString deviceLabel() const;
+    // The device marks: one shown only for VQ devices, one shown only for OLD-type devices.
+    void setVqElementVisible(bool visible);
+    void setOldElementVisible(bool visible);
+    QWidget* vqElement() const;
+    QWidget* oldElement() const;
+    void setPortLamp(bool on);
+    void setHomeLamp(bool on);
+    void setOutputLamps(bool out1, bool out2);
+    void setAlarmLamp(bool on);
+    void setAlarmNo(const QString& text);
+    void setErrorComment(const QString& text);
+    void setCompletedPosition(const QString& text); // lblkanryoNo
+    // Status bar panels 1 to 3.
+    void setStatusText(int panel, const QString& text);
+    QString statusText(int panel) const;
+
+    // --- Move buttons imgButton(0..3)
+    PositionButton* positionButton(int index) const;
+    void setButtonPicture(int index, int picture);
+    void AllSelectMoveButtonChange2Glay();
+
+    // --- Timers of the window (objectNames as the members)
+    QTimer* timer1() const { return Timer1; }
+    QTimer* timeoutTimer() const { return timerTimeout; }
+    QTimer* myTimer() const { return TimerMyTimer; }
+    QTimer* movingTimer() const { return timerMoving; }
+    QTimer* timer2() const { return Timer2; }
+    QTimer* waitTimer() const { return mmsecTimer; }
+    QTimer* setFocusDummyTimer() const { return timerSetFocusDummy; }
+    // The wait routine: processes events until mmsecTimer has fired once after `ms` milliseconds.
+    void waitMilliseconds(int ms);
+
+    // --- Enable groups (Muko disables, Yuko enables)
+    void CMDBTN_Muko();
+    void CMDBTN_Yuko();
+    void ToolBar_Muko();
+    void ToolBar_Yuko();
+    void Menyu_Muko();
+    void Menyu_Yuko();
+    void CTModeChange_Muko();
+    void CTModeChange_Yuko();
+    void MoveHomeMuko();
+    void MoveHomeYuko();
+    void AllPosNoLabel_Muko();
+    void AllPosNoLabel_Yuko();
+    Mode mode() const;
+
+    // Tool-bar button 1 to 9 (4 and 6 are separators).
+    QAction* toolBarButton(int index) const;
+
+    // True when the last close request was refused.
+    bool closeRefused() const { return closeRefused_; }
+
+signals:
+    // File > Exit was not refused: the program ends.
+    void exitRequested();
+
+public slots:
+    void optModeSelect_Click(int index);
+    void optSelectMove_Click(int index);
+    void chkTimerUse_Click();
+    void mnuViewToolbar_Click();
+    void mnuViewStatusBar_Click();
+    void mnuViewOption_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpAbout_Click();
+    void mnuFileExit_Click();
+    void tbToolBar_ButtonClick(const QString& key);
+
+    // Commands that later features fill in.
+    void cmdFileOpen_Click();
+    void cmdSaveFile_Click();
+    void cmdGetfromCt_Click();
+    void cmdLoadtoCt_Click();
+    void cmdPosiDataShogo_Click();
+    void cmdReset_Click();
+    void cmdChangeDev_Click();
+    void cmdMove_Click();
+    void cmdStop_Click();
+    void cmdTmpStop_Click();
+    void cmdDataClear_Click();
+    void cmdInp1toF_Click();
+    void imgButton_Click(int index);
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileGetfromCt_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileLoadtoCt_Click();
+    void mnuFileShogoCt_Click();
+    void mnuFileShogoFile_Click();
+    void mnuFilePageSetup_Click();
+    void mnuFilePrint_Click();
+    void mnuShowState_Click();
+    void mnuChangeOut_Click();
+    void mnuShowParameta_Click();
+    void mnuShowCtversion_Click();
+    void mnuModeTrancefer_Click();
+    void mnuModeGaibu_Click();
+    void mnuEdit_Click();
+    void mnuWindow_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Building (FrmMainMenus.cpp, FrmMainPanels.cpp).
+    void buildMenus();
+    void buildToolBar(QWidget* central);
+    void buildStatusBar();
+    void buildTimers();
+    void buildModeOptions(QWidget* central);
+    void buildTransferFrame(QWidget* central);
+    void buildDataEditFrame(QWidget* central);
+    void buildAlarmFrame(QWidget* central);
+    void buildMoveFrame(QWidget* central);
+    void buildProgramPanel(QWidget* frame);
+    void buildSelectPanel(QWidget* frame);
+    void connectControls();
+
+    // Asks for the file name of Save As; true when the operator cancelled the dialog.
+    bool runSaveAs();
+    // Writes the position data to `path`; the position file feature supplies the writing.
+    void saveFileAs(const QString& path);
+    bool closeRequest(CloseReason reason);
+    void setMoveControlsEnabled(bool enabled);
+    void setDataControlsEnabled(bool enabled);
+
+    AppContext& ctx_;
+    Desktop& desktop_;
+    PositionGridModel* positionModel_ = nullptr;
+    ProgramGridModel* programModel_ = nullptr;
+    QString currentDataName_;
+    bool closeRefused_ = false;
+    bool closingByProgram_ = false;
+
+    // Menus
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileGetfromCt = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuFileLoadtoCt = nullptr;
+    QMenu* mnuFileShogo = nullptr;
+    QAction* mnuFileShogoFile = nullptr;
+    QAction* mnuFileShogoCt = nullptr;
+    QAction* mnuFilePageSetup = nullptr;
+    QAction* mnuFilePrint = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QMenu* mnuView = nullptr;
+    QAction* mnuViewToolbar = nullptr;
+    QAction* mnuViewStatusBar = nullptr;
+    QMenu* mnuInputOutput = nullptr;
+    QAction* mnuShowState = nullptr;
+    QAction* mnuChangeOut = nullptr;
+    QAction* mnuShowParameta = nullptr;
+    QAction* mnuViewOption = nullptr;
+    QAction* mnuShowCtversion = nullptr;
+    QMenu* mnuModeChange = nullptr;
+    QAction* mnuModeTrancefer = nullptr;
+    QAction* mnuModeGaibu = nullptr;
+    QMenu* mnuWindow = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpContents = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+
+    QToolBar* tbToolBar = nullptr;
+    std::array<QAction*, 10> tbButtons_ = {}; // index 1 to 9
+
+    // Mode and data transfer
+    std::array<QRadioButton*, 2> optModeSelect = {};
+    QGroupBox* frmTrancefer = nullptr;
+    QPushButton* cmdFileOpen = nullptr;
+    QPushButton* cmdSaveFile = nullptr;
+    QPushButton* cmdGetfromCt = nullptr;
+    QPushButton* cmdLoadtoCt = nullptr;
+    QPushButton* cmdPosiDataShogo = nullptr;
+    QLabel* imgPortGreen = nullptr;
+
+    // Position data
+    QGroupBox* frmDataEdit = nullptr;
+    QLabel* lblDeviceType = nullptr;
+    QLabel* lblVqMark = nullptr;
+    QLabel* lblOldMark = nullptr;
+    QPushButton* cmdChangeDev = nullptr;
+    QLabel* lblFileName = nullptr;
+    QTableView* flgdData = nullptr;
+    QLineEdit* txtEdit = nullptr;
+    std::array<QRadioButton*, 2> optSutiSyori = {};
+
+    // Alarm
+    QGroupBox* framAlarm = nullptr;
+    QLabel* imgAlarmLed = nullptr;
+    QLabel* lblAlarmNo = nullptr;
+    QLabel* lblErrorComment = nullptr;
+    QPushButton* cmdReset = nullptr;
+
+    // Test operation
+    QGroupBox* frmMoveRepeat = nullptr;
+    QLabel* imgHomeGreen = nullptr;
+    QLabel* lblkanryoNo = nullptr;
+    QGroupBox* framOut = nullptr;
+    QLabel* imgOut1Green = nullptr;
+    QLabel* imgOut2Green = nullptr;
+    QLabel* imgOut1White = nullptr;
+    QLabel* imgOut2White = nullptr;
+    QLabel* lblOutLamp1 = nullptr;
+    QLabel* lblOutLamp2 = nullptr;
+    std::array<QRadioButton*, 2> optSelectMove = {};
+    QWidget* pictRenzoku = nullptr;
+    QTableView* flgdProgram = nullptr;
+    QLineEdit* txtEdit2 = nullptr;
+    QWidget* pictureSelectMode = nullptr;
+    std::array<QRadioButton*, 2> optSelectMode = {};
+    QPushButton* cmdMove = nullptr;
+    QPushButton* cmdTmpStop = nullptr;
+    QPushButton* cmdStop = nullptr;
+    QPushButton* cmdInp1toF = nullptr;
+    QPushButton* cmdDataClear = nullptr;
+    QCheckBox* chkRepeat = nullptr;
+    QGroupBox* frmTimer = nullptr;
+    QCheckBox* chkTimerUse = nullptr;
+    QLineEdit* txtTimer = nullptr;
+    QLabel* lblTimer = nullptr;
+    QWidget* pictSentaku = nullptr;
+    QLabel* lblSelectPos = nullptr;
+    QLabel* lblSelectPosNo = nullptr;
+    QWidget* pictureSelectMove = nullptr;
+    std::array<PositionButton*, 4> imgButton = {};
+
+    QLineEdit* txtDummy = nullptr;
+    QStatusBar* sbStatusBar = nullptr;
+    std::array<QLabel*, 3> sbPanels_ = {};
+
+    QTimer* Timer1 = nullptr;
+    QTimer* timerTimeout = nullptr;
+    QTimer* TimerMyTimer = nullptr;
+    QTimer* timerMoving = nullptr;
+    QTimer* Timer2 = nullptr;
+    QTimer* mmsecTimer = nullptr;
+    QTimer* timerSetFocusDummy = nullptr;
+};
+
+} // namespace zovi

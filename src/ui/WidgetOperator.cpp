@@ -1,0 +1,101 @@
+#include "ui/WidgetOperator.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace zovi {
+
+namespace {
+
+QWidget* dialogParent() {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(dialogParent(), request.title);
+    dialog.setAcceptMode(mode);
+    dialog.setNameFilter(WidgetOperator::qtFilter(request.filter));
+    dialog.setDefaultSuffix(request.defaultExtension);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen && request.mustExist ? QFileDialog::ExistingFile
+                                                                            : QFileDialog::AnyFile);
+    if (!request.overwritePrompt)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!request.initialName.isEmpty())
+        dialog.selectFile(request.initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+Answer WidgetOperator::message(const QString& text, Buttons buttons, Icon icon, const QString& title) {
+    QMessageBox box(dialogParent());
+    box.setWindowTitle(title.isEmpty() ? title_ : title);
+    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    switch (icon) {
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    }
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+std::optional<QString> WidgetOperator::openFile(const FileDialogRequest& request) {
+    return runFileDialog(request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> WidgetOperator::saveFile(const FileDialogRequest& request) {
+    return runFileDialog(request, QFileDialog::AcceptSave);
+}
+
+void WidgetOperator::beep() {
+    QApplication::beep();
+}
+
+QString WidgetOperator::qtFilter(const QString& catalogueFilter) {
+    const QStringList parts = catalogueFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << QStringLiteral("%1 (%2)").arg(
+            parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')));
+    return filters.isEmpty() ? catalogueFilter : filters.join(QStringLiteral(";;"));
+}
+
+} // namespace zovi

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/Operator.h"
+
+class QWidget;
+
+namespace zovi {
+
+// The operator seam answered by real message boxes and file dialogs.
+class WidgetOperator : public Operator {
+public:
+    // `title` is the default title of message boxes; `parent` is resolved at each call so that
+    // boxes stay over the active window.
+    explicit WidgetOperator(QString title)
+        : title_(std::move(title)) {}
+    void setTitle(const QString& title) { title_ = title; }
+
+    Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
+    std::optional<QString> openFile(const FileDialogRequest& request) override;
+    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    void beep() override;
+
+    // "Description(*.ext)|*.ext|All Files(*.*)|*.*" becomes "Description(*.ext) (*.ext);;All Files(*.*)
+    // (*.*)".
+    static QString qtFilter(const QString& catalogueFilter);
+
+private:
+    QString title_;
+};
+
+} // namespace zovi

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/Operator.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+namespace zovi::test {
+
+// Answers message boxes and file dialogs from queues and records everything shown.
+// A message with no scripted answer gets the first button's answer (OK or Yes); a file dialog
+// with no scripted answer is cancelled.
+class ScriptedOperator : public Operator {
+public:
+    struct Shown {
+        QString text;
+        Buttons buttons;
+        Icon icon;
+        QString title;
+    };
+
+    void answer(Answer a) { answers_.enqueue(a); }
+    void chooseFile(std::optional<QString> path) { files_.enqueue(std::move(path)); }
+
+    Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
+    std::optional<QString> openFile(const FileDialogRequest& request) override;
+    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    void beep() override { ++beeps; }
+
+    QList<Shown> messages;
+    QList<FileDialogRequest> openRequests;
+    QList<FileDialogRequest> saveRequests;
+    int beeps = 0;
+
+    QString lastText() const { return messages.isEmpty() ? QString() : messages.constLast().text; }
+    int pendingAnswers() const { return int(answers_.size()); }
+
+private:
+    QQueue<Answer> answers_;
+    QQueue<std::optional<QString>> files_;
+};
+
+} // namespace zovi::test
