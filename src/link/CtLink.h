@@ -1,0 +1,75 @@
+#pragma once
+
+#include "link/LinkState.h"
+
+#include <QObject>
+#include <QTimer>
+
+class QEventLoop;
+
+namespace zovi {
+
+class AlarmPanel;
+class AppContext;
+class Clock;
+class MainView;
+class SerialPort;
+
+// The serial link to the controller: the port on demand, and one command/reply transaction at a
+// time with its time-out, alarm replies and recovery exchange. Every failure is reported to the
+// operator here; callers only test the result (0 success, 1 failure).
+class CtLink : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kPollMs = 100;
+
+    CtLink(AppContext& ctx, SerialPort& port, MainView& view, AlarmPanel& alarms, Clock& clock,
+           QObject* parent = nullptr);
+
+    LinkState state;
+
+    int OpenCommPort();
+    int CheckCommPort();
+    void ReleaseCommPort();
+    void CloseCommPort();
+    bool portIsOpen() const;
+
+    int SendCtCommand(const QByteArray& command, int replyLength, const QByteArray& data = {});
+    int SendCtMoveCommand(const QByteArray& command, int replyLength, const QByteArray& data = {});
+    // Writes a command and CR LF straight to the port; no reply is awaited.
+    void writeWithoutReply(const QByteArray& frame);
+
+    // Receive routine: run by the poll timer (Timer1) and whenever characters arrive.
+    void receive();
+    void StartMyTimer();
+    void CheckMyTimer();
+
+    // True while a transaction waits for its reply: no second one may start then.
+    bool busy() const { return waiting_; }
+
+    QTimer Timer1;
+    QTimer timerTimeout;
+    QTimer TimerMyTimer;
+
+private:
+    enum class Limit { Timeout, Clock };
+    int transact(const QByteArray& command, int replyLength, const QByteArray& data, Limit limit);
+    void armLimit(Limit limit);
+    void sendAndWait(const QByteArray& frame, Limit limit);
+    bool limitReached(Limit limit) const;
+    void timeoutTick();
+    void wake();
+    void alarmProcedure(bool withIcon);
+    void recoveryExchange(const QString& failureText, Limit limit);
+    QString timeoutMessage() const;
+
+    AppContext& ctx_;
+    SerialPort& port_;
+    MainView& view_;
+    AlarmPanel& alarms_;
+    Clock& clock_;
+    QEventLoop* loop_ = nullptr;
+    bool waiting_ = false;
+};
+
+} // namespace zovi
