@@ -231,7 +231,7 @@ OptionsForm FrmOptions2::currentForm() const {
     form.portOccupy = chkPortOccupy->isChecked();
     form.parametaShow = chkParametaShow->isChecked();
     form.changeBk = chkChangeBk->isChecked();
-    form.breakSetVisible = lblBreakSet->isVisibleTo(this);
+    form.breakSetVisible = !lblBreakSet->isHidden();
     form.breakNoText = txtBreakNo->text();
     form.currentDownEnabled = optCurrentDown[0]->isEnabled();
     form.currentDown = optCurrentDown[1]->isChecked() ? 1 : 0;

@@ -1,0 +1,192 @@
+#include "server/Server.h"
+
+#include "model/ConsoleCommands.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+#include <poll.h>
+#include <unistd.h>
+
+namespace ctsim {
+
+namespace {
+
+constexpr qint64 PortCheckNs = 10'000'000; // how often a closed port is looked at again
+constexpr qint64 NapNs = 2'000'000;        // a pacing deadline this close is slept to exactly
+
+timespec toTimespec(qint64 ns) {
+    return {time_t(ns / 1'000'000'000), long(ns % 1'000'000'000)};
+}
+
+} // namespace
+
+volatile std::sig_atomic_t Server::s_stop = 0;
+
+Server::Server(const ServerOptions& options)
+    : m_options(options)
+    , m_pacer(options.paced) {
+    m_model.setMoveTimeScale(options.moveTimeScale);
+}
+
+qint64 Server::nowNs() const {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+bool Server::open(QString* error) {
+    if (!m_options.logTarget.isEmpty() && !m_log.open(m_options.logTarget)) {
+        *error = QStringLiteral("cannot open the log file %1").arg(m_options.logTarget);
+        return false;
+    }
+    if (!m_terminal.open(error))
+        return false;
+    m_originNs = nowNs();
+    m_portOpen = m_terminal.slaveOpen();
+    m_log.note(QStringLiteral("serving %1").arg(slavePath()));
+    return true;
+}
+
+int Server::run(const sigset_t& waitMask) {
+    while (!s_stop && !m_quit) {
+        serviceTimers();
+        const qint64 now = nowNs();
+        std::optional<qint64> wake;
+        const auto consider = [&wake](std::optional<qint64> at) {
+            if (at && (!wake || *at < *wake))
+                wake = at;
+        };
+        if (const std::optional<qint64> moveEnd = m_model.nextDeadlineMs())
+            consider(fromModelMs(*moveEnd));
+        const std::optional<qint64> paceAt = m_pacer.nextDeadlineNs();
+        consider(paceAt);
+        if (!m_portOpen)
+            consider(now + PortCheckNs);
+
+        // A close pacing deadline is met with an absolute sleep after a look at the inputs.
+        const bool nap = paceAt && wake == paceAt && *paceAt - now <= NapNs;
+        pollfd fds[2] = {{m_portOpen ? m_terminal.masterFd() : -1, POLLIN, 0},
+                         {m_consoleOpen ? STDIN_FILENO : -1, POLLIN, 0}};
+        const timespec timeout = toTimespec(nap || !wake ? 0 : std::max<qint64>(0, *wake - now));
+        const int ready = ::ppoll(fds, 2, nap || wake ? &timeout : nullptr, &waitMask);
+        if (ready < 0) {
+            if (errno == EINTR)
+                continue;
+            std::perror("ctsim: ppoll");
+            return 1;
+        }
+        if (fds[0].revents)
+            readMaster();
+        if (fds[1].revents)
+            readConsole();
+        if (!m_portOpen)
+            checkPort();
+        if (nap && ready == 0) {
+            const timespec deadline = toTimespec(*paceAt);
+            ::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr);
+        }
+    }
+    m_log.note(QStringLiteral("stopped"));
+    return 0;
+}
+
+void Server::queue(const Outputs& outputs) {
+    for (const Output& output : outputs)
+        m_pacer.enqueue(output.bytes, fromModelMs(output.atMs));
+}
+
+void Server::serviceTimers() {
+    const qint64 now = nowNs();
+    if (const std::optional<qint64> moveEnd = m_model.nextDeadlineMs();
+        moveEnd && fromModelMs(*moveEnd) <= now)
+        queue(m_model.tick(toModelMs(now)));
+    while (const std::optional<Pacer::Due> due = m_pacer.takeDue(nowNs())) {
+        if (!due->startedChunk.isEmpty())
+            m_log.sent(due->startedChunk, !m_portOpen);
+        if (!m_portOpen)
+            continue;
+        if (::write(m_terminal.masterFd(), due->bytes.constData(), size_t(due->bytes.size())) < 0 &&
+            errno == EIO) {
+            m_portOpen = false;
+            m_log.note(QStringLiteral("port closed"));
+        }
+    }
+}
+
+// A pseudo-terminal delivers the program's line at once; a controller on a 9600-baud line has it only
+// when its last character has arrived, so paced replies start no earlier than that.
+qint64 Server::arrivalNs(qsizetype count) {
+    const qint64 now = nowNs();
+    if (!m_options.paced)
+        return now;
+    m_receiveLineFreeNs = std::max(m_receiveLineFreeNs, now) + qint64(count) * Pacer::CharNs;
+    return m_receiveLineFreeNs;
+}
+
+void Server::readMaster() {
+    char buffer[512];
+    for (;;) {
+        const ssize_t count = ::read(m_terminal.masterFd(), buffer, sizeof buffer);
+        if (count > 0) {
+            m_log.received(QByteArrayView(buffer, count));
+            queue(m_model.receive(QByteArrayView(buffer, count), toModelMs(arrivalNs(count))));
+            continue;
+        }
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0 && errno == EAGAIN)
+            break;
+        // End of data or EIO: the program has closed the port.
+        m_portOpen = false;
+        m_log.note(QStringLiteral("port closed"));
+        break;
+    }
+}
+
+void Server::checkPort() {
+    if (!m_terminal.slaveOpen())
+        return;
+    m_portOpen = true;
+    m_log.note(QStringLiteral("port opened"));
+}
+
+void Server::readConsole() {
+    char buffer[1024];
+    const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    if (count < 0 && (errno == EINTR || errno == EAGAIN))
+        return;
+    if (count <= 0) {
+        m_consoleOpen = false;
+        m_log.note(QStringLiteral("standard input closed"));
+        if (m_options.exitOnEof)
+            m_quit = true;
+        return;
+    }
+    m_consoleBuffer.append(buffer, count);
+    qsizetype end;
+    while (!m_quit && (end = m_consoleBuffer.indexOf('\n')) >= 0) {
+        QByteArray line = m_consoleBuffer.left(end);
+        m_consoleBuffer.remove(0, end + 1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        runConsoleLine(QString::fromLocal8Bit(line));
+    }
+}
+
+void Server::runConsoleLine(const QString& line) {
+    const ConsoleResult result = runConsoleCommand(m_model, line, toModelMs(nowNs()));
+    m_log.note(line + QStringLiteral(" => ") + result.reply);
+    queue(result.outputs);
+    printLine(result.reply);
+    if (result.quit)
+        m_quit = true;
+}
+
+void Server::printLine(const QString& line) {
+    std::fputs((line + u'\n').toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+}
+
+} // namespace ctsim
