@@ -33,8 +33,8 @@ int main(int argc, char* argv[]) {
     SystemDesktop desktop;
 
     StartupRoutine startup(ctx, desktop);
-    std::unique_ptr<FrmMain> mainWindow = startup.run();
-    QObject::connect(mainWindow.get(), &FrmMain::exitRequested, &app, &QApplication::quit);
+    MainProgram program = startup.run();
+    QObject::connect(program.window.get(), &FrmMain::exitRequested, &app, &QApplication::quit);
     QApplication::setQuitOnLastWindowClosed(true);
     return app.exec();
 }

@@ -37,7 +37,9 @@ void ProgramGridModel::clearSteps() {
     emit dataChanged(index(0, 1), index(kSteps - 1, 1));
 }
 
-QString ProgramGridModel::text(int row, int col) const { return inGrid(row, col) ? cells_[row][col] : QString(); }
+QString ProgramGridModel::text(int row, int col) const {
+    return inGrid(row, col) ? cells_[row][col] : QString();
+}
 
 void ProgramGridModel::setText(int row, int col, const QString& text) {
     if (!inGrid(row, col))
@@ -49,9 +51,13 @@ void ProgramGridModel::setText(int row, int col, const QString& text) {
         emit dataChanged(index(row - 1, col), index(row - 1, col));
 }
 
-int ProgramGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kSteps; }
+int ProgramGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kSteps;
+}
 
-int ProgramGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kCols; }
+int ProgramGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kCols;
+}
 
 QVariant ProgramGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())

@@ -52,7 +52,9 @@ void PositionGridModel::init(InitMode mode) {
     emit dataChanged(index(0, 0), index(kRows - 2, kCols - 1));
 }
 
-QString PositionGridModel::text(int row, int col) const { return inGrid(row, col) ? cells_[row][col] : QString(); }
+QString PositionGridModel::text(int row, int col) const {
+    return inGrid(row, col) ? cells_[row][col] : QString();
+}
 
 void PositionGridModel::setText(int row, int col, const QString& text) {
     if (!inGrid(row, col))
@@ -75,9 +77,13 @@ Qt::Alignment PositionGridModel::alignment(int col) const {
     }
 }
 
-int PositionGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kRows - 1; }
+int PositionGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kRows - 1;
+}
 
-int PositionGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kCols; }
+int PositionGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kCols;
+}
 
 QVariant PositionGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/MainControls.h"
+#include "app/MainView.h"
+
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -25,10 +28,11 @@ class PositionButton;
 class PositionGridModel;
 class ProgramGridModel;
 enum class CloseReason;
+class ControllerSession;
 
 // The main window. Controls carry the object names the rest of the program refers to; a control
 // array element i is named "<name>_<i>" (imgButton_0 .. imgButton_3, optSelectMove_0, ...).
-class FrmMain : public QMainWindow {
+class FrmMain : public QMainWindow, public MainView, public MainControls {
     Q_OBJECT
 public:
     enum Mode { MoveMode = 0, EditMode = 1 }; // optModeSelect index
@@ -40,9 +44,13 @@ public:
     // file name, rounding choice and caption.
     void formLoad();
 
-    // Set by the alarm display: reads the error list while the window loads.
+    // Connects the window to the controller: the alarm list is read at load, the close request
+    // closes the port, and the alarm, mode and version commands run over the link.
+    void attachController(ControllerSession& controller);
+
+    // Set by attachController: reads the error list while the window loads.
     std::function<void()> loadErrorList;
-    // Set by the serial link: what the close request needs of the port.
+    // Set by attachController: what the close request needs of the port.
     std::function<bool()> portIsOpen;
     std::function<void()> closePort;
 
@@ -73,42 +81,40 @@ public:
     void setOldElementVisible(bool visible);
     QWidget* vqElement() const;
     QWidget* oldElement() const;
-    void setPortLamp(bool on);
-    void setHomeLamp(bool on);
-    void setOutputLamps(bool out1, bool out2);
-    void setAlarmLamp(bool on);
-    void setAlarmNo(const QString& text);
-    void setErrorComment(const QString& text);
+    void setPortLamp(bool on) override;
+    void setHomeLamp(bool on) override;
+    void setOutputLamps(bool out1, bool out2) override;
+    void setAlarmLamp(bool on) override;
+    void setAlarmNo(const QString& text) override;
+    void setErrorComment(const QString& text) override;
     void setCompletedPosition(const QString& text); // lblkanryoNo
-    // Status bar panels 1 to 3.
-    void setStatusText(int panel, const QString& text);
-    QString statusText(int panel) const;
+    // Status bar panels 1 to 3; other panel numbers are ignored.
+    void setStatusPanel(int panel, const QString& text) override;
+    QString statusPanelText(int panel) const;
+    void refreshStatusBar() override;
 
     // --- Move buttons imgButton(0..3)
     PositionButton* positionButton(int index) const;
     void setButtonPicture(int index, int picture);
     void AllSelectMoveButtonChange2Glay();
+    void greyAllMoveButtons() override { AllSelectMoveButtonChange2Glay(); }
 
     // --- Timers of the window (objectNames as the members)
-    QTimer* timer1() const { return Timer1; }
-    QTimer* timeoutTimer() const { return timerTimeout; }
-    QTimer* myTimer() const { return TimerMyTimer; }
     QTimer* movingTimer() const { return timerMoving; }
     QTimer* timer2() const { return Timer2; }
     QTimer* waitTimer() const { return mmsecTimer; }
     QTimer* setFocusDummyTimer() const { return timerSetFocusDummy; }
-    // The wait routine: processes events until mmsecTimer has fired once after `ms` milliseconds.
-    void waitMilliseconds(int ms);
 
     // --- Enable groups (Muko disables, Yuko enables)
-    void CMDBTN_Muko();
-    void CMDBTN_Yuko();
-    void ToolBar_Muko();
-    void ToolBar_Yuko();
-    void Menyu_Muko();
-    void Menyu_Yuko();
-    void CTModeChange_Muko();
-    void CTModeChange_Yuko();
+    void CMDBTN_Muko() override;
+    void CMDBTN_Yuko() override;
+    void ToolBar_Muko() override;
+    void ToolBar_Yuko() override;
+    void Menyu_Muko() override;
+    void Menyu_Yuko() override;
+    void CTModeChange_Muko() override;
+    void CTModeChange_Yuko() override;
+    void setResetEnabled(bool enabled) override;
     void MoveHomeMuko();
     void MoveHomeYuko();
     void AllPosNoLabel_Muko();
@@ -174,6 +180,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    ControllerSession* controller_ = nullptr;
+
     // Building (FrmMainMenus.cpp, FrmMainPanels.cpp).
     void buildMenus();
     void buildToolBar(QWidget* central);
@@ -187,6 +195,7 @@ private:
     void buildProgramPanel(QWidget* frame);
     void buildSelectPanel(QWidget* frame);
     void connectControls();
+    void showLiteralAmpersands();
 
     // Asks for the file name of Save As; true when the operator cancelled the dialog.
     bool runSaveAs();
@@ -304,9 +313,6 @@ private:
     QStatusBar* sbStatusBar = nullptr;
     std::array<QLabel*, 3> sbPanels_ = {};
 
-    QTimer* Timer1 = nullptr;
-    QTimer* timerTimeout = nullptr;
-    QTimer* TimerMyTimer = nullptr;
     QTimer* timerMoving = nullptr;
     QTimer* Timer2 = nullptr;
     QTimer* mmsecTimer = nullptr;

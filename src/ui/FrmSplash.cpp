@@ -40,6 +40,7 @@ FrmSplash::FrmSplash(const AppContext& ctx, QWidget* parent)
     timerSplash = new QTimer(this);
     timerSplash->setObjectName(QStringLiteral("timerSplash"));
     timerSplash->setSingleShot(true);
+    timerSplash->setTimerType(Qt::PreciseTimer); // at least the full two seconds
     timerSplash->setInterval(kShowMs);
     connect(timerSplash, &QTimer::timeout, this, [this] {
         SplashEndFlag = true;

@@ -2,7 +2,9 @@
 
 #include "ui/Twips.h"
 
-class QObject;
+#include <QObject>
+#include <QString>
+
 class QWidget;
 
 namespace zovi::mainlayout {

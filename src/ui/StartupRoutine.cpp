@@ -1,6 +1,7 @@
 #include "ui/StartupRoutine.h"
 
 #include "app/AppContext.h"
+#include "app/ControllerSession.h"
 #include "app/DeviceSettings.h"
 #include "app/Startup.h"
 #include "ui/FrmMain.h"
@@ -9,24 +10,32 @@
 
 namespace zovi {
 
-std::unique_ptr<FrmMain> StartupRoutine::run() {
+MainProgram::MainProgram() = default;
+MainProgram::MainProgram(MainProgram&&) noexcept = default;
+MainProgram::~MainProgram() = default;
+
+MainProgram StartupRoutine::run() {
     {
         FrmSplash splash(ctx_);
         splash.showAndWait();
     }
     readStartupSettings(ctx_);
 
-    auto main = std::make_unique<FrmMain>(ctx_, desktop_);
-    main->formLoad();
-    main->show();
-    ctx_.MainLeft = twips(main->x());
-    ctx_.MainTop = twips(main->y());
+    MainProgram program;
+    program.window = std::make_unique<FrmMain>(ctx_, desktop_);
+    FrmMain& main = *program.window;
+    program.controller = std::make_unique<ControllerSession>(ctx_, main, main);
+    main.attachController(*program.controller);
+    main.formLoad();
+    main.show();
+    ctx_.MainLeft = twips(main.x());
+    ctx_.MainTop = twips(main.y());
 
     if (determineDevice)
-        determineDevice(*main);
+        determineDevice(program);
     else
         loadDeviceSettings(ctx_);
-    return main;
+    return program;
 }
 
 } // namespace zovi

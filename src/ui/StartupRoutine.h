@@ -6,8 +6,18 @@
 namespace zovi {
 
 class AppContext;
+class ControllerSession;
 class Desktop;
 class FrmMain;
+
+// The running program: the main window and the controller link that writes to it.
+struct MainProgram {
+    MainProgram();
+    MainProgram(MainProgram&&) noexcept;
+    ~MainProgram();
+    std::unique_ptr<FrmMain> window;
+    std::unique_ptr<ControllerSession> controller; // destroyed first: it writes to the window
+};
 
 // The program's start: splash for two seconds, settings, language, the main window, and then the
 // determination of the actuator device.
@@ -18,9 +28,9 @@ public:
         , desktop_(desktop) {}
 
     // Runs once the main window is shown; the default loads the stored device.
-    std::function<void(FrmMain&)> determineDevice;
+    std::function<void(MainProgram&)> determineDevice;
 
-    std::unique_ptr<FrmMain> run();
+    MainProgram run();
 
 private:
     AppContext& ctx_;

@@ -1,0 +1,40 @@
+// The main window's commands that run over the serial link: alarm reset, modes and version.
+#include "app/ControllerSession.h"
+#include "ui/FrmMain.h"
+
+namespace zovi {
+
+void FrmMain::attachController(ControllerSession& controller) {
+    controller_ = &controller;
+    loadErrorList = [&controller] {
+        controller.alarms.Get_ErrorList();
+    };
+    portIsOpen = [&controller] {
+        return controller.link.portIsOpen();
+    };
+    closePort = [&controller] {
+        controller.link.CloseCommPort();
+    };
+}
+
+void FrmMain::cmdReset_Click() {
+    if (controller_)
+        controller_->modes.cmdReset_Click();
+}
+
+void FrmMain::mnuShowCtversion_Click() {
+    if (controller_)
+        controller_->modes.mnuShowCtversion_Click();
+}
+
+void FrmMain::mnuModeTrancefer_Click() {
+    if (controller_)
+        controller_->modes.mnuModeTrancefer_Click();
+}
+
+void FrmMain::mnuModeGaibu_Click() {
+    if (controller_)
+        controller_->modes.mnuModeGaibu_Click();
+}
+
+} // namespace zovi

@@ -1,0 +1,158 @@
+// The main window's enable groups and the Move Mode / Edit Mode choice.
+#include "ui/FrmMain.h"
+#include "ui/MainPositionButton.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
+namespace zovi {
+
+namespace {
+
+void enableAll(std::initializer_list<QWidget*> widgets, bool enabled) {
+    for (QWidget* widget : widgets)
+        widget->setEnabled(enabled);
+}
+
+void enableAll(std::initializer_list<QAction*> actions, bool enabled) {
+    for (QAction* action : actions)
+        action->setEnabled(enabled);
+}
+
+} // namespace
+
+void FrmMain::CMDBTN_Muko() {
+    enableAll({cmdFileOpen, cmdSaveFile, cmdLoadtoCt, cmdGetfromCt, cmdPosiDataShogo, cmdReset}, false);
+}
+
+void FrmMain::CMDBTN_Yuko() {
+    enableAll({cmdFileOpen, cmdSaveFile, cmdLoadtoCt, cmdGetfromCt, cmdPosiDataShogo, cmdReset}, true);
+    txtDummy->setFocus();
+}
+
+void FrmMain::ToolBar_Muko() {
+    for (int index : {1, 2, 3, 5, 7, 8, 9})
+        tbButtons_[index]->setEnabled(false);
+}
+
+void FrmMain::ToolBar_Yuko() {
+    for (int index : {1, 2, 3, 5, 7, 8, 9})
+        tbButtons_[index]->setEnabled(true);
+}
+
+void FrmMain::Menyu_Muko() {
+    enableAll({mnuFileNew, mnuFileOpen, mnuFileGetfromCt, mnuFileSave, mnuFileSaveAs,
+               mnuFileShogo->menuAction(), mnuFileLoadtoCt, mnuFilePageSetup, mnuFilePrint, mnuShowCtversion,
+               mnuModeChange->menuAction(), mnuView->menuAction()},
+              false);
+}
+
+void FrmMain::Menyu_Yuko() {
+    enableAll({mnuFileNew, mnuFileOpen, mnuFileGetfromCt, mnuFileSave, mnuFileSaveAs,
+               mnuFileShogo->menuAction(), mnuFileLoadtoCt, mnuFilePageSetup, mnuFilePrint, mnuShowCtversion,
+               mnuModeChange->menuAction(), mnuView->menuAction()},
+              true);
+}
+
+void FrmMain::CTModeChange_Muko() {
+    mnuModeChange->menuAction()->setEnabled(false);
+}
+
+void FrmMain::CTModeChange_Yuko() {
+    mnuModeChange->menuAction()->setEnabled(true);
+}
+
+void FrmMain::MoveHomeMuko() {
+    enableAll({cmdMove, cmdDataClear, cmdInp1toF, chkTimerUse, txtTimer, cmdReset, optSelectMove[0],
+               optSelectMove[1], pictureSelectMode, optSelectMode[0], optSelectMode[1], chkRepeat,
+               flgdProgram, optModeSelect[MoveMode], optModeSelect[EditMode]},
+              false);
+}
+
+void FrmMain::MoveHomeYuko() {
+    enableAll({cmdMove, cmdDataClear, cmdInp1toF, chkTimerUse, cmdReset, optSelectMove[0], optSelectMove[1],
+               pictureSelectMode, optSelectMode[0], optSelectMode[1], chkRepeat, flgdProgram,
+               optModeSelect[MoveMode], optModeSelect[EditMode]},
+              true);
+    // The wait time stays usable only while waiting between steps is chosen.
+    txtTimer->setEnabled(chkTimerUse->isChecked());
+    txtDummy->setFocus();
+}
+
+void FrmMain::setResetEnabled(bool enabled) {
+    cmdReset->setEnabled(enabled);
+}
+
+void FrmMain::AllPosNoLabel_Muko() {
+    lblSelectPosNo->setEnabled(false);
+}
+
+void FrmMain::AllPosNoLabel_Yuko() {
+    lblSelectPosNo->setEnabled(true);
+}
+
+FrmMain::Mode FrmMain::mode() const {
+    return optModeSelect[MoveMode]->isChecked() ? MoveMode : EditMode;
+}
+
+void FrmMain::optModeSelect_Click(int index) {
+    if (index != MoveMode && index != EditMode)
+        return;
+    optModeSelect[index]->setChecked(true);
+    const bool moving = index == MoveMode;
+    setMoveControlsEnabled(moving);
+    setDataControlsEnabled(!moving);
+}
+
+void FrmMain::setMoveControlsEnabled(bool enabled) {
+    enableAll({frmMoveRepeat,    frmTimer,        chkRepeat,    chkTimerUse,      cmdMove,
+               cmdStop,          cmdDataClear,    cmdTmpStop,   cmdInp1toF,       lblSelectPos,
+               lblSelectPosNo,   framOut,         lblOutLamp1,  lblOutLamp2,      imgOut1Green,
+               imgOut2Green,     imgOut1White,    imgOut2White, optSelectMove[0], optSelectMove[1],
+               optSelectMode[0], optSelectMode[1]},
+              enabled);
+    for (PositionButton* button : imgButton)
+        button->setEnabled(enabled);
+    // The wait time and its label follow the wait check box.
+    const bool timerUsable = enabled && chkTimerUse->isChecked();
+    enableAll({lblTimer, txtTimer}, timerUsable);
+}
+
+void FrmMain::setDataControlsEnabled(bool enabled) {
+    enableAll(
+        {frmDataEdit, cmdFileOpen, cmdSaveFile, cmdLoadtoCt, cmdGetfromCt, cmdPosiDataShogo, cmdChangeDev},
+        enabled);
+    for (int index : {1, 2, 3, 5, 7, 8, 9})
+        tbButtons_[index]->setEnabled(enabled);
+    enableAll({mnuFileNew, mnuFileOpen, mnuFileGetfromCt, mnuFileSave, mnuFileSaveAs,
+               mnuFileShogo->menuAction(), mnuFileLoadtoCt, mnuFilePageSetup, mnuFilePrint,
+               mnuInputOutput->menuAction(), mnuShowState, mnuChangeOut, mnuShowParameta, mnuShowCtversion,
+               mnuModeChange->menuAction()},
+              enabled);
+}
+
+void FrmMain::chkTimerUse_Click() {
+    const bool use = chkTimerUse->isChecked();
+    lblTimer->setEnabled(use);
+    txtTimer->setEnabled(use);
+}
+
+void FrmMain::optSelectMove_Click(int index) {
+    if (index != 0 && index != 1)
+        return;
+    optSelectMove[index]->setChecked(true);
+    const bool program = index == 0;
+    pictRenzoku->setVisible(program);
+    pictRenzoku->setEnabled(program);
+    pictSentaku->setVisible(!program);
+    pictSentaku->setEnabled(!program);
+}
+
+} // namespace zovi
