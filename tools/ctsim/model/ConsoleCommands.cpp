@@ -83,15 +83,15 @@ ConsoleResult replyFault(ControllerModel& model, const QStringList& words) {
 
 ConsoleResult split(ControllerModel& model, const QStringList& words) {
     const std::optional<bool> once = onceFlag(words, 2);
-    const std::optional<int> pieces =
-        words.size() > 1 ? integerIn(words[1], 2, MaxSplitPieces) : std::nullopt;
-    const std::optional<int> gap = words.size() > 2 ? integerIn(words[2], 0, MaxSplitGapMs) : std::nullopt;
-    if (!once || !pieces || !gap)
+    // -1 marks a missing or out-of-range number (an optional here trips a false warning of GCC 12 at -O2).
+    const int pieces = words.size() > 1 ? integerIn(words[1], 2, MaxSplitPieces).value_or(-1) : -1;
+    const int gap = words.size() > 2 ? integerIn(words[2], 0, MaxSplitGapMs).value_or(-1) : -1;
+    if (!once || pieces < 0 || gap < 0)
         return error(QStringLiteral("usage: split PIECES(2-%1) GAP_MS(0-%2) [once]")
                          .arg(MaxSplitPieces)
                          .arg(MaxSplitGapMs));
-    model.faults().setSplit(*pieces, *gap, *once);
-    return ok(withOnce(QStringLiteral("split %1 %2").arg(*pieces).arg(*gap), *once));
+    model.faults().setSplit(pieces, gap, *once);
+    return ok(withOnce(QStringLiteral("split %1 %2").arg(pieces).arg(gap), *once));
 }
 
 ConsoleResult delay(ControllerModel& model, const QStringList& words) {
