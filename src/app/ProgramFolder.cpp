@@ -6,15 +6,17 @@
 
 namespace zovi {
 
-ProgramFolder::ProgramFolder() {
-    const QString appDir = QCoreApplication::applicationDirPath();
-    const QString installed =
-        QDir(appDir).absoluteFilePath(QStringLiteral("../") + QStringLiteral(ZOVI_INSTALL_DATADIR));
-    if (!QFileInfo::exists(QDir(appDir).filePath(QStringLiteral("catalogue.tsv"))) &&
-        QFileInfo::exists(QDir(installed).filePath(QStringLiteral("catalogue.tsv"))))
-        folder_ = QDir::cleanPath(installed);
-    else
-        folder_ = appDir;
+ProgramFolder::ProgramFolder()
+    : folder_(locate(QCoreApplication::applicationDirPath())) {}
+
+QString ProgramFolder::locate(const QString& programDir) {
+    const QString catalogue = QStringLiteral("catalogue.tsv");
+    const QString installed = QDir::cleanPath(
+        QDir(programDir).filePath(QStringLiteral("../") + QStringLiteral(ZOVI_INSTALL_DATADIR)));
+    if (!QFileInfo::exists(QDir(programDir).filePath(catalogue)) &&
+        QFileInfo::exists(QDir(installed).filePath(catalogue)))
+        return installed;
+    return programDir;
 }
 
 QString ProgramFolder::file(const QString& name) const {

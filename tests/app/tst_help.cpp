@@ -2,7 +2,10 @@
 #include "app/HelpAndInfo.h"
 #include "support/TestContext.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace zovi;
@@ -55,6 +58,7 @@ private slots:
     void systemInfoToolIsFound();
     void noSystemInfoToolGivesMessage536();
     void installedManualIsBesideTheProgram();
+    void dataFolderOfBuiltAndInstalledCopies();
 };
 
 void TestHelp::manualOpensInTheBrowser_data() {
@@ -161,6 +165,26 @@ void TestHelp::installedManualIsBesideTheProgram() {
     TestContext t;
     SystemDesktop desktop;
     QVERIFY2(!helpFilePath(t.ctx, desktop).isEmpty(), "the manual is copied beside the program");
+}
+
+void TestHelp::dataFolderOfBuiltAndInstalledCopies() {
+    QTemporaryDir root;
+    QDir dir(root.path());
+    QVERIFY(dir.mkpath(QStringLiteral("build/bin")) && dir.mkpath(QStringLiteral("prefix/bin")) &&
+            dir.mkpath(QStringLiteral("prefix/share/zovi")));
+    const auto touch = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly);
+    };
+    QVERIFY(touch(dir.filePath(QStringLiteral("build/bin/catalogue.tsv"))));
+    QVERIFY(touch(dir.filePath(QStringLiteral("prefix/share/zovi/catalogue.tsv"))));
+    QCOMPARE(ProgramFolder::locate(dir.filePath(QStringLiteral("build/bin"))),
+             dir.filePath(QStringLiteral("build/bin")));
+    QCOMPARE(ProgramFolder::locate(dir.filePath(QStringLiteral("prefix/bin"))),
+             dir.filePath(QStringLiteral("prefix/share/zovi")));
+    QVERIFY(dir.mkpath(QStringLiteral("bare/bin")));
+    QCOMPARE(ProgramFolder::locate(dir.filePath(QStringLiteral("bare/bin"))),
+             dir.filePath(QStringLiteral("bare/bin")));
 }
 
 QTEST_GUILESS_MAIN(TestHelp)
