@@ -1,17 +1,14 @@
 #pragma once
 
-#include <QAbstractTableModel>
-#include <QString>
-#include <array>
+#include "app/HeadedGridModel.h"
 
 namespace zovi {
 
 class Texts;
 
-// What the position grid flgdData shows: 4 rows by 6 columns addressed as the grid addresses them.
-// Row 0 holds the headings (shown as the view's header), column 0 the position numbers; rows 1 to 3
-// are positions 1 to 3. Model row r is grid row r + 1; model columns are grid columns.
-class PositionGridModel : public QAbstractTableModel {
+// What the position grid flgdData shows: 4 rows by 6 columns. Row 0 holds the headings, column 0 the
+// position numbers; rows 1 to 3 are positions 1 to 3.
+class PositionGridModel : public HeadedGridModel {
     Q_OBJECT
 public:
     static constexpr int kRows = 4;
@@ -33,23 +30,13 @@ public:
     // Init_flgdData: headings from the catalogue, rows numbered "1" to "3".
     void init(InitMode mode);
 
-    // Cell text in grid coordinates; out-of-range cells read empty and ignore writes.
-    QString text(int row, int col) const;
-    void setText(int row, int col, const QString& text);
-
-    // Alignment of a column's cells; the mm column is right-aligned only while the pulse column is hidden.
-    Qt::Alignment alignment(int col) const;
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // The mm column is right-aligned only while the pulse column is hidden; comments are left-aligned.
+    Qt::Alignment alignment(int col) const override;
+    QColor background(int col) const override;
 
 private:
     const Texts& texts_;
     bool pulseShown_ = false;
-    std::array<std::array<QString, kCols>, kRows> cells_;
 };
 
 } // namespace zovi
