@@ -72,8 +72,6 @@ private slots:
     void optionsLanguageNotice();
     void optionDialogRunsTheAfterStep();
     void programGridLayout();
-    void timers_data();
-    void timers();
     void statusPanels();
     void lampsAndDeviceMarks();
     void moveButtonsPictures();
@@ -500,29 +498,6 @@ void TestFrmMain::programGridLayout() {
     QCOMPARE(model.step(10), QString());
     model.clearSteps();
     QCOMPARE(model.step(4), QString());
-}
-
-void TestFrmMain::timers_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("interval");
-    QTest::addColumn<bool>("singleShot");
-    QTest::newRow("blink") << "timerMoving" << 200 << false;
-    QTest::newRow("program wait") << "Timer2" << 0 << true;
-    QTest::newRow("wait routine") << "mmsecTimer" << 0 << true;
-    QTest::newRow("focus park") << "timerSetFocusDummy" << 10 << true;
-}
-
-void TestFrmMain::timers() {
-    QFETCH(QString, name);
-    QFETCH(int, interval);
-    QFETCH(bool, singleShot);
-    MainWindowFixture f;
-    f.load();
-    auto* timer = f.find<QTimer>(name);
-    QVERIFY(timer);
-    QCOMPARE(timer->interval(), interval);
-    QCOMPARE(timer->isSingleShot(), singleShot);
-    QVERIFY(!timer->isActive());
 }
 
 void TestFrmMain::statusPanels() {
