@@ -223,6 +223,8 @@ void CtLink::recoveryExchange(const QString& failureText, Limit limit) {
         armLimit(limit);
     }
     sendAndWait(QByteArrayLiteral("0CM0"), limit);
+    if (limit == Limit::Clock)
+        state.MyTimerStopFlag = true;
     timerTimeout.stop();
     if (state.ReplyText.startsWith(kStatusReply)) {
         alarmProcedure(false);

@@ -323,6 +323,7 @@ void TestTransaction::moveCommandTimeLimit_data() {
     QTest::addColumn<bool>("portOpen");
     QTest::newRow("move ends in time") << Reply{{"0MP1ABCDEFGHIJ\r\n", 250}} << 0 << true;
     QTest::newRow("move never reported") << Reply{} << 1 << false;
+    QTest::newRow("wrong echo, then the recovery exchange") << Reply{{"0XP1ABCDEFGHIJ\r\n", 100}} << 1 << true;
 }
 
 void TestTransaction::moveCommandTimeLimit() {
@@ -332,6 +333,7 @@ void TestTransaction::moveCommandTimeLimit() {
     Fixture f;
     f.t.ctx.options.PortOccupyFlag = true;
     f.port.script(reply);
+    f.port.scriptText("0CM0\r\n");
     f.link.state.CommErrorFlag = true; // a move does not clear it at its start
     f.link.state.MovingFlag = true;
     f.link.state.MyTimerLimit = 0.5f;
@@ -343,9 +345,11 @@ void TestTransaction::moveCommandTimeLimit() {
     QVERIFY(f.link.state.CommErrorFlag);
     QCOMPARE(f.link.state.MovingFlag, result == 0);
     QVERIFY(f.link.state.MyTimerStopFlag || f.link.state.MyTimerUpFlag);
-    if (result != 0)
+    if (!reply.isEmpty() && result != 0)
+        QCOMPARE(f.messages().last().text, kEchoText);
+    if (reply.isEmpty())
         QCOMPARE(f.messages().last().text, kTimeoutText);
-    QTRY_VERIFY(!f.link.TimerMyTimer.isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(!f.link.TimerMyTimer.isActive(), 300);
 }
 
 void TestTransaction::clockCheckWrapsAtMidnight_data() {
