@@ -4,27 +4,19 @@
 #include "support/TestContext.h"
 #include "ui/FrmMain.h"
 
-#include <QStringList>
 #include <QUrl>
 #include <memory>
 
 namespace zovi::test {
 
-// A desktop whose files, registry and browser are answered by the test.
+// A desktop without files, registry, programs or browser.
 class FakeDesktop : public Desktop {
 public:
-    bool openUrl(const QUrl& url) override {
-        opened << url;
-        return browserWorks;
-    }
+    bool openUrl(const QUrl&) override { return false; }
     std::optional<QString> registryValue(const QString&, const QString&) override { return std::nullopt; }
-    bool fileExists(const QString& path) override { return existingFiles.contains(path); }
+    bool fileExists(const QString&) override { return false; }
     std::optional<QString> findProgram(const QString&) override { return std::nullopt; }
     bool startProgram(const QString&) override { return false; }
-
-    QStringList existingFiles;
-    bool browserWorks = true;
-    QList<QUrl> opened;
 };
 
 // A loaded main window over a fresh run's state.

@@ -22,28 +22,46 @@ using zovi::test::MainWindowFixture;
 
 namespace {
 
-// The text a control shows, whatever its kind.
-QString shownText(QObject* object) {
-    if (auto* action = qobject_cast<QAction*>(object))
-        return action->text();
-    if (auto* menu = qobject_cast<QMenu*>(object))
-        return menu->title();
-    if (auto* label = qobject_cast<QLabel*>(object))
-        return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(object))
-        return button->text();
-    if (auto* group = qobject_cast<QGroupBox*>(object))
-        return group->title();
-    return {};
+// The text or the tip a control shows, whatever its kind.
+QString shown(QObject* object, bool tip) {
+    if (tip)
+        return object->property("toolTip").toString();
+    const QVariant title = object->property("title"); // menus and frames
+    return title.isValid() ? title.toString() : object->property("text").toString();
 }
 
-QString shownTip(QObject* object) {
-    if (auto* action = qobject_cast<QAction*>(object))
-        return action->toolTip();
-    if (auto* widget = qobject_cast<QWidget*>(object))
-        return widget->toolTip();
-    return {};
-}
+// A few controls of each kind, in the run's language.
+struct Shown {
+    int langNo;
+    const char* name;
+    bool tip;
+    const char* text;
+};
+const Shown kShown[] = {
+    {2, "mnuFile", false, "File(&F)"},
+    {1, "mnuView", false, "表示(&V)"},
+    {2, "mnuFileNew", false, "Clear All && New Data(&N)"}, // a lone "&" is a word; "(&N)" the access key
+    {1, "mnuFileExit", false, "終了(&X)"},
+    {1, "mnuEditCopy", false, "Copy"}, // no catalogue text
+    {2, "cmdFileOpen", false, "File Open"},
+    {1, "cmdFileOpen", false, "ﾌｧｲﾙを開く"},
+    {2, "lblErrorComment", false, "No Error"},
+    {1, "lblErrorComment", false, "ｴﾗｰなし"},
+    {2, "framAlarm", false, "ALARM"},
+    {1, "framAlarm", false, "ｱﾗｰﾑ"},
+    {2, "optModeSelect_0", false, "Move Mode"},
+    {1, "optModeSelect_1", false, "編集ﾓｰﾄﾞ"},
+    // Tool-bar and rounding tips have Japanese entries only: English keeps the design-time tip.
+    {2, "tbButton_New", true, "All clear & New Data"},
+    {1, "tbButton_New", true, "新規作成"},
+    {2, "optSutiSyori_0", true,
+     "When the Position is input with millimeter,it sets the value is Rounded up to the adaptable value."},
+    {1, "optSutiSyori_1", true, "位置をmm入力した時に、位置を取りうる値に切り下げます"},
+    {2, "cmdSaveFile", true, "Save Position data to file"},
+    {2, "imgPortWhite", true, "Green:COM-PORT OPEN / White:COM-PORT CLOSE"},
+    {1, "imgHomeGreen", true, "緑:原点復帰完了 / 白:原点復帰未完了"},
+    {1, "cmdReset", true, "ｱﾗｰﾑをﾘｾｯﾄします"},
+};
 
 } // namespace
 
@@ -52,68 +70,49 @@ class TestFrmMain : public QObject {
 private slots:
     void namedControlsExistOnce_data();
     void namedControlsExistOnce();
-    void captionsFollowTheLanguage_data();
-    void captionsFollowTheLanguage();
-    void toolTipsFollowTheLanguage_data();
-    void toolTipsFollowTheLanguage();
-    void captionAndSize_data();
-    void captionAndSize();
-    void loadSetsPortDeviceAndEditors();
-    void loadCallsTheErrorListHookBeforeCaptions();
-    void roundingChoiceAtLoad_data();
-    void roundingChoiceAtLoad();
-    void roundingOptionsSetTheFlag();
+    void textsFollowTheLanguage();
+    void controlsCarryTheirTextIds();
+    void loadResetsTheRun();
+    void roundingOptionsMirrorTheFlag();
     void toolBarButtonsCarryTheirKeys();
     void positionGridLayout_data();
     void positionGridLayout();
-    void positionGridStartsEmpty();
-    void optionsRebuildKeepsData();
-    void optionsLanguageNotice_data();
-    void optionsLanguageNotice();
-    void optionDialogRunsTheAfterStep();
-    void programGridLayout();
-    void statusPanels();
-    void lampsAndDeviceMarks();
+    void optionsMenuRunsTheDialogAndTheAfterStep();
+    void programGrid();
+    void statusPanelsLampsAndDeviceMarks();
     void moveButtonsPictures();
-    void helpContents_data();
-    void helpContents();
+    void helpContentsTellsWithTheWindowTitle();
 };
 
 void TestFrmMain::namedControlsExistOnce_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("kind");
-    const QStringList widgets = {
-        "tbToolBar",    "sbStatusBar",  "optModeSelect_0",   "optModeSelect_1",   "frmTrancefer",
-        "cmdFileOpen",  "cmdSaveFile",  "cmdGetfromCt",      "cmdLoadtoCt",       "cmdPosiDataShogo",
-        "imgPortGreen", "frmDataEdit",  "lblDeviceType",     "cmdChangeDev",      "lblFileName",
-        "flgdData",     "txtEdit",      "optSutiSyori_0",    "optSutiSyori_1",    "framAlarm",
-        "imgAlarmLed",  "lblAlarmNo",   "lblErrorComment",   "cmdReset",          "frmMoveRepeat",
-        "imgHomeGreen", "lblkanryoNo",  "framOut",           "imgOut1Green",      "imgOut2Green",
-        "lblOutLamp1",  "lblOutLamp2",  "optSelectMove_0",   "optSelectMove_1",   "pictRenzoku",
-        "flgdProgram",  "txtEdit2",     "pictureSelectMode", "optSelectMode_0",   "optSelectMode_1",
-        "cmdMove",      "cmdTmpStop",   "cmdStop",           "cmdInp1toF",        "cmdDataClear",
-        "chkRepeat",    "frmTimer",     "chkTimerUse",       "txtTimer",          "lblTimer",
-        "pictSentaku",  "lblSelectPos", "lblSelectPosNo",    "pictureSelectMove", "imgButton_0",
-        "imgButton_1",  "imgButton_2",  "imgButton_3",       "txtDummy",          "lblVqMark",
-        "lblOldMark"};
-    const QStringList actions = {
-        "mnuFileNew",      "mnuFileOpen",      "mnuFileGetfromCt", "mnuFileSave",      "mnuFileSaveAs",
-        "mnuFileLoadtoCt", "mnuFileShogoFile", "mnuFileShogoCt",   "mnuFilePageSetup", "mnuFilePrint",
-        "mnuFileExit",     "mnuViewToolbar",   "mnuViewStatusBar", "mnuShowState",     "mnuChangeOut",
-        "mnuShowParameta", "mnuViewOption",    "mnuShowCtversion", "mnuModeTrancefer", "mnuModeGaibu",
-        "mnuHelpContents", "mnuHelpAbout"};
-    const QStringList menus = {"mnuFile",        "mnuFileShogo",  "mnuEdit",   "mnuView",
-                               "mnuInputOutput", "mnuModeChange", "mnuWindow", "mnuHelp"};
-    // The receive poll, the reply time-out and the clock check belong to the serial link.
-    const QStringList timers = {"timerMoving", "Timer2", "mmsecTimer", "timerSetFocusDummy"};
-    for (const QString& name : widgets)
-        QTest::newRow(qPrintable(name)) << name << "widget";
-    for (const QString& name : actions)
-        QTest::newRow(qPrintable(name)) << name << "action";
-    for (const QString& name : menus)
-        QTest::newRow(qPrintable(name)) << name << "menu";
-    for (const QString& name : timers)
-        QTest::newRow(qPrintable(name)) << name << "timer";
+    const std::pair<const char*, const char*> lists[] = {
+        {"QWidget",
+         "tbToolBar sbStatusBar optModeSelect_0 optModeSelect_1 frmTrancefer cmdFileOpen cmdSaveFile "
+         "cmdGetfromCt "
+         "cmdLoadtoCt cmdPosiDataShogo imgPortGreen frmDataEdit lblDeviceType cmdChangeDev lblFileName "
+         "flgdData "
+         "txtEdit optSutiSyori_0 optSutiSyori_1 framAlarm imgAlarmLed lblAlarmNo lblErrorComment cmdReset "
+         "frmMoveRepeat imgHomeGreen lblkanryoNo framOut imgOut1Green imgOut2Green lblOutLamp1 lblOutLamp2 "
+         "optSelectMove_0 optSelectMove_1 pictRenzoku flgdProgram txtEdit2 pictureSelectMode optSelectMode_0 "
+         "optSelectMode_1 cmdMove cmdTmpStop cmdStop cmdInp1toF cmdDataClear chkRepeat frmTimer chkTimerUse "
+         "txtTimer lblTimer pictSentaku lblSelectPos lblSelectPosNo pictureSelectMove imgButton_0 "
+         "imgButton_1 "
+         "imgButton_2 imgButton_3 txtDummy lblVqMark lblOldMark"},
+        {"QAction",
+         "mnuFileNew mnuFileOpen mnuFileGetfromCt mnuFileSave mnuFileSaveAs mnuFileLoadtoCt mnuFileShogoFile "
+         "mnuFileShogoCt mnuFilePageSetup mnuFilePrint mnuFileExit mnuViewToolbar mnuViewStatusBar "
+         "mnuShowState "
+         "mnuChangeOut mnuShowParameta mnuViewOption mnuShowCtversion mnuModeTrancefer mnuModeGaibu "
+         "mnuHelpContents mnuHelpAbout"},
+        {"QMenu", "mnuFile mnuFileShogo mnuEdit mnuView mnuInputOutput mnuModeChange mnuWindow mnuHelp"},
+        // The receive poll, the reply time-out and the clock check belong to the serial link.
+        {"QTimer", "timerMoving Timer2 mmsecTimer timerSetFocusDummy"}};
+    for (const auto& [kind, list] : lists) {
+        for (const QString& name : QString::fromLatin1(list).split(QLatin1Char(' ')))
+            QTest::newRow(qPrintable(name)) << name << QString::fromLatin1(kind);
+    }
 }
 
 void TestFrmMain::namedControlsExistOnce() {
@@ -124,349 +123,206 @@ void TestFrmMain::namedControlsExistOnce() {
     QCOMPARE(f.window->objectName(), QStringLiteral("frmMain"));
     const QList<QObject*> found = f.window->findChildren<QObject*>(name);
     QCOMPARE(found.size(), 1);
-    QObject* object = found.first();
-    if (kind == QLatin1String("widget"))
-        QVERIFY(qobject_cast<QWidget*>(object) && !qobject_cast<QMenu*>(object));
-    else if (kind == QLatin1String("action"))
-        QVERIFY(qobject_cast<QAction*>(object));
-    else if (kind == QLatin1String("menu"))
-        QVERIFY(qobject_cast<QMenu*>(object));
-    else
-        QVERIFY(qobject_cast<QTimer*>(object));
+    QVERIFY(found.first()->inherits(qPrintable(kind)));
 }
 
-void TestFrmMain::captionsFollowTheLanguage_data() {
-    QTest::addColumn<int>("langNo");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("en cmdFileOpen") << 2 << "cmdFileOpen"
-                                    << "File Open";
-    QTest::newRow("ja cmdFileOpen") << 1 << "cmdFileOpen"
-                                    << "ﾌｧｲﾙを開く";
-    QTest::newRow("en cmdLoadtoCt") << 2 << "cmdLoadtoCt"
-                                    << "Write to  C/T";
-    QTest::newRow("en optModeSelect_0") << 2 << "optModeSelect_0"
-                                        << "Move Mode";
-    QTest::newRow("ja optModeSelect_1") << 1 << "optModeSelect_1"
-                                        << "編集ﾓｰﾄﾞ";
-    QTest::newRow("en framAlarm") << 2 << "framAlarm"
-                                  << "ALARM";
-    QTest::newRow("ja framAlarm") << 1 << "framAlarm"
-                                  << "ｱﾗｰﾑ";
-    QTest::newRow("en lblErrorComment") << 2 << "lblErrorComment"
-                                        << "No Error";
-    QTest::newRow("ja lblErrorComment") << 1 << "lblErrorComment"
-                                        << "ｴﾗｰなし";
-    QTest::newRow("en imgButton_0") << 2 << "imgButton_0"
-                                    << "Home";
-    QTest::newRow("ja imgButton_3") << 1 << "imgButton_3"
-                                    << "ﾎﾟｼﾞｼｮﾝNo.3";
-    QTest::newRow("en optSelectMove_1") << 2 << "optSelectMove_1"
-                                        << "Selective Motion";
-    QTest::newRow("en cmdInp1toF") << 2 << "cmdInp1toF"
-                                   << "1 to 3";
-    QTest::newRow("en lblTimer") << 2 << "lblTimer"
-                                 << "Unit for setting is 100msec. (e.g. 10 = 1 second)";
-    QTest::newRow("en cmdChangeDev") << 2 << "cmdChangeDev"
-                                     << "Change";
-    QTest::newRow("ja lblDeviceTypeCaption") << 1 << "lblDeviceTypeCaption"
-                                             << "機種";
-    QTest::newRow("en lblFileName") << 2 << "lblFileName"
-                                    << "New Data";
-    QTest::newRow("ja lblFileName") << 1 << "lblFileName"
-                                    << "新データ";
-    QTest::newRow("en mnuFile") << 2 << "mnuFile"
-                                << "File(&F)";
-    // The lone "&" is a word and shows as one; "(&N)" marks the access key.
-    QTest::newRow("en mnuFileNew") << 2 << "mnuFileNew"
-                                   << "Clear All && New Data(&N)";
-    QTest::newRow("ja mnuFileExit") << 1 << "mnuFileExit"
-                                    << "終了(&X)";
-    QTest::newRow("en mnuFileShogoCt") << 2 << "mnuFileShogoCt"
-                                       << "C/T";
-    QTest::newRow("ja mnuView") << 1 << "mnuView"
-                                << "表示(&V)";
-    QTest::newRow("en mnuShowState") << 2 << "mnuShowState"
-                                     << "I/O Monitor(&I)";
-    QTest::newRow("en mnuModeGaibu") << 2 << "mnuModeGaibu"
-                                     << "External start mode(&G)";
-    QTest::newRow("ja mnuHelpAbout") << 1 << "mnuHelpAbout"
-                                     << "ﾊﾞｰｼﾞｮﾝ情報(&A)...";
-    QTest::newRow("ja untranslated Edit item") << 1 << "mnuEditCopy"
-                                               << "Copy";
+void TestFrmMain::textsFollowTheLanguage() {
+    MainWindowFixture english(2);
+    MainWindowFixture japanese(1);
+    english.load();
+    japanese.load();
+    QStringList wrong;
+    for (const Shown& row : kShown) {
+        QObject* object = (row.langNo == 1 ? japanese : english).find<QObject>(QString::fromLatin1(row.name));
+        const QString text = object ? shown(object, row.tip) : QStringLiteral("(missing)");
+        if (text != QString::fromUtf8(row.text))
+            wrong << QStringLiteral("%1 in language %2 shows %3")
+                         .arg(QLatin1String(row.name))
+                         .arg(row.langNo)
+                         .arg(text);
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
 }
 
-void TestFrmMain::captionsFollowTheLanguage() {
-    QFETCH(int, langNo);
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    MainWindowFixture f(static_cast<qint16>(langNo));
-    f.load();
-    QObject* object = f.find<QObject>(name);
-    QVERIFY(object);
-    QCOMPARE(shownText(object), text);
-}
-
-void TestFrmMain::toolTipsFollowTheLanguage_data() {
-    QTest::addColumn<int>("langNo");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("tip");
-    // Tool-bar and rounding tips have Japanese entries only: English keeps the design-time tip.
-    QTest::newRow("en tool bar New") << 2 << "tbButton_New"
-                                     << "All clear & New Data";
-    QTest::newRow("ja tool bar New") << 1 << "tbButton_New"
-                                     << "新規作成";
-    QTest::newRow("en tool bar Shogo") << 2 << "tbButton_Shogo"
-                                       << "Verify Data";
-    QTest::newRow("ja tool bar Open") << 1 << "tbButton_Open"
-                                      << "開く";
-    QTest::newRow("en round up") << 2 << "optSutiSyori_0"
-                                 << "When the Position is input with millimeter,it sets the value is Rounded "
-                                    "up to the adaptable value.";
-    QTest::newRow("ja round down") << 1 << "optSutiSyori_1"
-                                   << "位置をmm入力した時に、位置を取りうる値に切り下げます";
-    QTest::newRow("en cmdSaveFile") << 2 << "cmdSaveFile"
-                                    << "Save Position data to file";
-    QTest::newRow("ja cmdGetfromCt") << 1 << "cmdGetfromCt"
-                                     << "ｺﾝﾄﾛｰﾗからﾃﾞｰﾀを読込";
-    QTest::newRow("en port lamp") << 2 << "imgPortGreen"
-                                  << "Green:COM-PORT OPEN / White:COM-PORT CLOSE";
-    QTest::newRow("en port lamp off") << 2 << "imgPortWhite"
-                                      << "Green:COM-PORT OPEN / White:COM-PORT CLOSE";
-    QTest::newRow("ja home lamp") << 1 << "imgHomeGreen"
-                                  << "緑:原点復帰完了 / 白:原点復帰未完了";
-    QTest::newRow("en txtTimer") << 2 << "txtTimer"
-                                 << "Input with 100msec unit.";
-    QTest::newRow("en reset has no tip") << 2 << "cmdReset"
-                                         << "";
-    QTest::newRow("ja reset") << 1 << "cmdReset"
-                              << "ｱﾗｰﾑをﾘｾｯﾄします";
-}
-
-void TestFrmMain::toolTipsFollowTheLanguage() {
-    QFETCH(int, langNo);
-    QFETCH(QString, name);
-    QFETCH(QString, tip);
-    MainWindowFixture f(static_cast<qint16>(langNo));
-    f.load();
-    QObject* object = f.find<QObject>(name);
-    QVERIFY(object);
-    QCOMPARE(shownTip(object), tip);
-}
-
-void TestFrmMain::captionAndSize_data() {
-    QTest::addColumn<int>("langNo");
-    QTest::newRow("English") << 2;
-    QTest::newRow("Japanese") << 1;
-}
-
-void TestFrmMain::captionAndSize() {
-    QFETCH(int, langNo);
-    MainWindowFixture f(static_cast<qint16>(langNo));
-    FrmMain& w = f.load();
-    QCOMPARE(w.windowTitle(), QStringLiteral("ZO-VI Ver1.20E"));
-    QCOMPARE(w.size(), QSize(775, 505));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(w.size(), QSize(775, 505));
-}
-
-void TestFrmMain::loadSetsPortDeviceAndEditors() {
+// Every catalogued caption and tip of the window, by the text id it must carry.
+void TestFrmMain::controlsCarryTheirTextIds() {
     MainWindowFixture f;
+    f.load();
+    const std::tuple<const char*, const char*, int> ids[] = {{"cmdFileOpen", "tag", 5},
+                                                             {"cmdSaveFile", "tag", 6},
+                                                             {"cmdGetfromCt", "tag", 7},
+                                                             {"cmdLoadtoCt", "tag", 8},
+                                                             {"cmdPosiDataShogo", "tag", 9},
+                                                             {"optSutiSyori_0", "tag", 10},
+                                                             {"optSutiSyori_1", "tag", 11},
+                                                             {"optModeSelect_0", "tag", 2},
+                                                             {"optModeSelect_1", "tag", 3},
+                                                             {"cmdChangeDev", "tag", 22},
+                                                             {"cmdReset", "tag", 28},
+                                                             {"lblTimer", "tag", 289},
+                                                             {"cmdFileOpen", "toolTipId", 293},
+                                                             {"cmdSaveFile", "toolTipId", 294},
+                                                             {"cmdGetfromCt", "toolTipId", 295},
+                                                             {"cmdLoadtoCt", "toolTipId", 296},
+                                                             {"cmdPosiDataShogo", "toolTipId", 297},
+                                                             {"txtTimer", "toolTipId", 290},
+                                                             {"imgPortGreen", "toolTipId", 320},
+                                                             {"imgHomeGreen", "toolTipId", 340},
+                                                             {"optSutiSyori_0", "toolTipId", 316},
+                                                             {"optSutiSyori_1", "toolTipId", 317},
+                                                             {"mnuFile", "tag", 251},
+                                                             {"mnuFileNew", "tag", 252},
+                                                             {"mnuFileOpen", "tag", 253},
+                                                             {"mnuFileGetfromCt", "tag", 254},
+                                                             {"mnuFileSave", "tag", 255},
+                                                             {"mnuFileSaveAs", "tag", 256},
+                                                             {"mnuFileLoadtoCt", "tag", 257},
+                                                             {"mnuFileShogo", "tag", 258},
+                                                             {"mnuFileShogoFile", "tag", 259},
+                                                             {"mnuFileShogoCt", "tag", 260},
+                                                             {"mnuFilePageSetup", "tag", 261},
+                                                             {"mnuFilePrint", "tag", 262},
+                                                             {"mnuFileExit", "tag", 263},
+                                                             {"mnuView", "tag", 264},
+                                                             {"mnuViewToolbar", "tag", 265},
+                                                             {"mnuViewStatusBar", "tag", 266},
+                                                             {"mnuInputOutput", "tag", 267},
+                                                             {"mnuShowState", "tag", 268},
+                                                             {"mnuChangeOut", "tag", 269},
+                                                             {"mnuShowParameta", "tag", 270},
+                                                             {"mnuViewOption", "tag", 271},
+                                                             {"mnuShowCtversion", "tag", 272},
+                                                             {"mnuModeChange", "tag", 273},
+                                                             {"mnuModeTrancefer", "tag", 274},
+                                                             {"mnuModeGaibu", "tag", 275},
+                                                             {"mnuHelp", "tag", 276},
+                                                             {"mnuHelpContents", "tag", 277},
+                                                             {"mnuHelpAbout", "tag", 278}};
+    QStringList wrong;
+    for (const auto& [name, property, id] : ids) {
+        QObject* object = f.find<QObject>(QString::fromLatin1(name));
+        const QString carried = object ? object->property(property).toString() : QStringLiteral("(missing)");
+        if (carried != QString::number(id))
+            wrong << QStringLiteral("%1 %2 is %3, not %4")
+                         .arg(QLatin1String(name), QLatin1String(property), carried)
+                         .arg(id);
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
+}
+
+void TestFrmMain::loadResetsTheRun() {
+    MainWindowFixture f(1);
     f.t.settings.writeInt(QStringLiteral("PortNo"), 3);
     f.t.ctx.device.DevSize = QStringLiteral(" 28");
     f.t.ctx.device.DevSpeed = QStringLiteral("L");
     f.t.ctx.device.DevStroke = 100;
     f.find<QLineEdit>("txtEdit")->setText("12");
     f.find<QLineEdit>("txtEdit2")->setText("3");
+    QStringList captionsAtHook; // the error list is read before the captions change language
+    f.window->loadErrorList = [&] {
+        captionsAtHook << f.find<QAbstractButton>("cmdFileOpen")->text();
+    };
     FrmMain& w = f.load();
+    QCOMPARE(captionsAtHook, QStringList{"File Open"});
     QCOMPARE(f.t.ctx.options.PortNo, qint16(3));
     QCOMPARE(f.t.ctx.device.DevSize, QStringLiteral("0"));
     QCOMPARE(f.t.ctx.device.DevSpeed, QString());
     QCOMPARE(f.t.ctx.device.DevStroke, qint16(0));
-    QCOMPARE(w.positionEditor()->text(), QString());
-    QCOMPARE(w.programEditor()->text(), QString());
-    QVERIFY(w.positionEditor()->isHidden());
-    QVERIFY(w.programEditor()->isHidden());
-    QCOMPARE(w.currentDataName(), QStringLiteral("New Data"));
+    for (QLineEdit* editor : {w.positionEditor(), w.programEditor()})
+        QVERIFY(editor->text().isEmpty() && editor->isHidden());
+    QCOMPARE(w.currentDataName(), QStringLiteral("新データ"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("ZO-VI Ver1.20E"));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.size(), QSize(775, 505));
 }
 
-void TestFrmMain::loadCallsTheErrorListHookBeforeCaptions() {
-    MainWindowFixture f(1);
-    int calls = 0;
-    QString captionDuringHook;
-    f.window->loadErrorList = [&] {
-        ++calls;
-        captionDuringHook = f.find<QAbstractButton>("cmdFileOpen")->text();
-    };
-    f.load();
-    QCOMPARE(calls, 1);
-    QCOMPARE(captionDuringHook, QStringLiteral("File Open"));
-    QCOMPARE(f.find<QAbstractButton>("cmdFileOpen")->text(), QStringLiteral("ﾌｧｲﾙを開く"));
-}
-
-void TestFrmMain::roundingChoiceAtLoad_data() {
-    QTest::addColumn<bool>("roundUp");
-    QTest::addColumn<QString>("checkedOption");
-    QTest::newRow("round up") << true << "optSutiSyori_0";
-    QTest::newRow("design-time choice") << false << "optSutiSyori_1";
-}
-
-void TestFrmMain::roundingChoiceAtLoad() {
-    QFETCH(bool, roundUp);
-    QFETCH(QString, checkedOption);
-    MainWindowFixture f;
-    f.t.ctx.options.MmRoundUpFlag = roundUp;
-    f.load();
-    QVERIFY(f.find<QRadioButton>(checkedOption)->isChecked());
-    QCOMPARE(f.t.ctx.options.MmRoundUpFlag, roundUp);
-}
-
-void TestFrmMain::roundingOptionsSetTheFlag() {
-    MainWindowFixture f;
-    f.load();
-    QVERIFY(f.t.ctx.options.MmRoundUpFlag);
-    f.find<QRadioButton>("optSutiSyori_1")->click();
-    QVERIFY(!f.t.ctx.options.MmRoundUpFlag);
-    f.find<QRadioButton>("optSutiSyori_0")->click();
-    QVERIFY(f.t.ctx.options.MmRoundUpFlag);
+void TestFrmMain::roundingOptionsMirrorTheFlag() {
+    for (bool roundUp : {true, false}) {
+        MainWindowFixture f;
+        f.t.ctx.options.MmRoundUpFlag = roundUp;
+        f.load();
+        QVERIFY(f.find<QRadioButton>(roundUp ? "optSutiSyori_0" : "optSutiSyori_1")->isChecked());
+        QCOMPARE(f.t.ctx.options.MmRoundUpFlag, roundUp);
+        f.find<QRadioButton>(roundUp ? "optSutiSyori_1" : "optSutiSyori_0")->click();
+        QCOMPARE(f.t.ctx.options.MmRoundUpFlag, !roundUp);
+    }
 }
 
 void TestFrmMain::toolBarButtonsCarryTheirKeys() {
     MainWindowFixture f;
     FrmMain& w = f.load();
-    const QStringList keys = {"", "New", "Open", "Save", "", "Print", "", "Read", "Load", "Shogo"};
-    for (int index = 1; index <= 9; ++index) {
-        QAction* button = w.toolBarButton(index);
-        QVERIFY(button);
-        QCOMPARE(button->isSeparator(), keys[index].isEmpty());
-        QCOMPARE(button->data().toString(), keys[index]);
-    }
-    QVERIFY(!w.toolBarButton(0));
-    QVERIFY(!w.toolBarButton(10));
+    const QStringList keys = {"New", "Open", "Save", "", "Print", "", "Read", "Load", "Shogo"};
     const QList<QAction*> shown = f.find<QWidget>("tbToolBar")->actions();
     QCOMPARE(shown.size(), 9);
-    for (int index = 1; index <= 9; ++index)
-        QCOMPARE(shown[index - 1], w.toolBarButton(index));
+    for (int index = 1; index <= 9; ++index) {
+        QCOMPARE(w.toolBarButton(index), shown[index - 1]);
+        QCOMPARE(shown[index - 1]->isSeparator(), keys[index - 1].isEmpty());
+        QCOMPARE(shown[index - 1]->data().toString(), keys[index - 1]);
+    }
+    QVERIFY(!w.toolBarButton(0) && !w.toolBarButton(10));
 }
 
 void TestFrmMain::positionGridLayout_data() {
     QTest::addColumn<int>("langNo");
     QTest::addColumn<bool>("pulse");
     QTest::addColumn<QStringList>("headings");
-    QTest::addColumn<QList<int>>("widths");
+    QTest::addColumn<int>("commentWidth"); // what the other columns leave of the grid
     QTest::addColumn<int>("mmAlignment");
-    // Widths in pixels: 700 twips = 46, 1100 = 73; the comment takes 5100 - 3250 or 5100 - 4350 twips.
     QTest::newRow("mm only") << 2 << false << QStringList{"No.", "VEL", "ACC", "Posi(mm)", "", "Comment"}
-                             << QList<int>{46, 46, 46, 73, 0, 123} << int(Qt::AlignRight | Qt::AlignVCenter);
-    QTest::newRow("with pulses") << 2 << true
-                                 << QStringList{"No.", "VEL", "ACC", "Posi(mm)", "Posi(Pulse)", "Comment"}
-                                 << QList<int>{46, 46, 46, 73, 73, 50} << int(Qt::AlignCenter);
+                             << 123 << int(Qt::AlignRight | Qt::AlignVCenter);
     QTest::newRow("Japanese with pulses")
-        << 1 << true << QStringList{"No.", "VEL", "ACC", "位置(mm)", "位置(ﾊﾟﾙｽ)", "ｺﾒﾝﾄ"}
-        << QList<int>{46, 46, 46, 73, 73, 50} << int(Qt::AlignCenter);
+        << 1 << true << QStringList{"No.", "VEL", "ACC", "位置(mm)", "位置(ﾊﾟﾙｽ)", "ｺﾒﾝﾄ"} << 50
+        << int(Qt::AlignCenter);
 }
 
 void TestFrmMain::positionGridLayout() {
     QFETCH(int, langNo);
     QFETCH(bool, pulse);
     QFETCH(QStringList, headings);
-    QFETCH(QList<int>, widths);
+    QFETCH(int, commentWidth);
     QFETCH(int, mmAlignment);
     MainWindowFixture f(static_cast<qint16>(langNo));
     f.t.ctx.options.PlsPosFlag = pulse;
     FrmMain& w = f.load();
     QTableView* grid = w.positionGrid();
     QAbstractItemModel* model = grid->model();
+    QStringList shownHeadings;
+    QStringList secondRow; // the positions start numbered and empty
+    for (int col = 0; col < model->columnCount(); ++col) {
+        shownHeadings << model->headerData(col, Qt::Horizontal).toString();
+        secondRow << model->index(1, col).data().toString();
+    }
+    QCOMPARE(shownHeadings, headings);
+    QCOMPARE(secondRow, (QStringList{"2", "", "", "", "", ""}));
     QCOMPARE(model->rowCount(), 3);
-    QCOMPARE(model->columnCount(), 6);
-    for (int col = 0; col < 6; ++col) {
-        QCOMPARE(model->headerData(col, Qt::Horizontal, Qt::DisplayRole).toString(), headings[col]);
-        QCOMPARE(grid->columnWidth(col), widths[col]);
-    }
     QCOMPARE(grid->isColumnHidden(PositionGridModel::ColPulse), !pulse);
-    // Four rows (headings and three positions) share the grid's 1800 twips.
-    QCOMPARE(grid->horizontalHeader()->height(), 30);
-    for (int row = 0; row < 3; ++row)
-        QCOMPARE(grid->rowHeight(row), 30);
+    QCOMPARE(grid->columnWidth(PositionGridModel::ColComment), commentWidth);
     const auto alignment = [model](int col) {
-        return model->index(0, col).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+        return int(model->index(0, col).data(Qt::TextAlignmentRole).value<Qt::Alignment>());
     };
-    QCOMPARE(int(alignment(PositionGridModel::ColMm)), mmAlignment);
-    QCOMPARE(alignment(PositionGridModel::ColVel), Qt::Alignment(Qt::AlignCenter));
-    QCOMPARE(alignment(PositionGridModel::ColComment), Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
-    for (int row = 0; row < 3; ++row) {
-        QCOMPARE(model->index(row, PositionGridModel::ColPulse).data(Qt::BackgroundRole).value<QColor>(),
-                 QColor(0xE0, 0xE0, 0xE0));
-        QVERIFY(!model->index(row, PositionGridModel::ColComment).data(Qt::BackgroundRole).isValid());
-    }
+    QCOMPARE(alignment(PositionGridModel::ColMm), mmAlignment);
+    QCOMPARE(alignment(PositionGridModel::ColVel), int(Qt::AlignCenter));
+    QCOMPARE(alignment(PositionGridModel::ColComment), int(Qt::AlignLeft | Qt::AlignVCenter));
+    QCOMPARE(model->index(1, PositionGridModel::ColPulse).data(Qt::BackgroundRole).value<QColor>(),
+             QColor(0xE0, 0xE0, 0xE0));
+    QVERIFY(!model->index(1, PositionGridModel::ColComment).data(Qt::BackgroundRole).isValid());
 }
 
-void TestFrmMain::positionGridStartsEmpty() {
-    MainWindowFixture f;
-    FrmMain& w = f.load();
-    PositionGridModel& model = w.positionModel();
-    for (int row = 1; row <= 3; ++row) {
-        QCOMPARE(model.text(row, 0), QString::number(row));
-        for (int col = 1; col <= 5; ++col)
-            QCOMPARE(model.text(row, col), QString());
-    }
-}
-
-void TestFrmMain::optionsRebuildKeepsData() {
-    MainWindowFixture f;
-    FrmMain& w = f.load();
-    PositionGridModel& model = w.positionModel();
-    model.setText(2, PositionGridModel::ColVel, "5");
-    model.setText(2, PositionGridModel::ColMm, " 12.000");
-    model.setText(2, PositionGridModel::ColComment, "kept");
-
-    f.t.ctx.options.PlsPosFlag = true;
-    f.t.ctx.options.PulsDispChangeFlag = true;
-    w.afterOptionsDialog();
-    QVERIFY(!w.positionGrid()->isColumnHidden(PositionGridModel::ColPulse));
-    QCOMPARE(w.positionGrid()->columnWidth(PositionGridModel::ColComment), 50);
-    QCOMPARE(model.text(0, PositionGridModel::ColPulse), QStringLiteral("Posi(Pulse)"));
-    QCOMPARE(model.text(2, PositionGridModel::ColVel), QStringLiteral("5"));
-    QCOMPARE(model.text(2, PositionGridModel::ColMm), QStringLiteral(" 12.000"));
-    QCOMPARE(model.text(2, PositionGridModel::ColComment), QStringLiteral("kept"));
-
-    f.t.ctx.options.PlsPosFlag = false;
-    w.afterOptionsDialog();
-    QVERIFY(w.positionGrid()->isColumnHidden(PositionGridModel::ColPulse));
-    QCOMPARE(model.text(0, PositionGridModel::ColPulse), QString());
-    QCOMPARE(w.positionGrid()->columnWidth(PositionGridModel::ColComment), 123);
-    QCOMPARE(model.text(2, PositionGridModel::ColComment), QStringLiteral("kept"));
-}
-
-void TestFrmMain::optionsLanguageNotice_data() {
-    QTest::addColumn<bool>("languageChanged");
-    QTest::addColumn<int>("messages");
-    QTest::newRow("language changed") << true << 1;
-    QTest::newRow("language kept") << false << 0;
-}
-
-void TestFrmMain::optionsLanguageNotice() {
-    QFETCH(bool, languageChanged);
-    QFETCH(int, messages);
-    MainWindowFixture f;
-    FrmMain& w = f.load();
-    f.t.ctx.lang.LangChangeFlag = languageChanged;
-    f.t.ctx.options.PlsPosFlag = true; // without the change flag the grid is left alone
-    w.afterOptionsDialog();
-    QVERIFY(w.positionGrid()->isColumnHidden(PositionGridModel::ColPulse));
-    QCOMPARE(f.t.op.messages.size(), messages);
-    if (messages)
-        QCOMPARE(f.t.op.lastText(),
-                 QStringLiteral("Language Setting has been changed.\r\n\r\nFinish ZO-VI and restart again."));
-}
-
-void TestFrmMain::optionDialogRunsTheAfterStep() {
+void TestFrmMain::optionsMenuRunsTheDialogAndTheAfterStep() {
     MainWindowFixture f;
     FrmMain& w = f.load();
     w.show();
+    PositionGridModel& model = w.positionModel();
+    model.setText(2, PositionGridModel::ColMm, " 12.000");
+    model.setText(2, PositionGridModel::ColComment, "kept");
     f.t.ctx.options.PlsPosFlag = true;
+    w.afterOptionsDialog();
+    QVERIFY2(w.positionGrid()->isColumnHidden(PositionGridModel::ColPulse), "no change flag: left alone");
+    QVERIFY(f.t.op.messages.isEmpty());
+
     f.t.ctx.options.PulsDispChangeFlag = true;
+    f.t.ctx.lang.LangChangeFlag = true;
     QString dialogClass;
     QTimer::singleShot(0, this, [&] {
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
@@ -477,127 +333,83 @@ void TestFrmMain::optionDialogRunsTheAfterStep() {
     f.find<QAction>("mnuViewOption")->trigger();
     QCOMPARE(dialogClass, QStringLiteral("zovi::FrmOptions2"));
     QVERIFY(!w.positionGrid()->isColumnHidden(PositionGridModel::ColPulse));
+    QCOMPARE(model.text(0, PositionGridModel::ColPulse), QStringLiteral("Posi(Pulse)"));
+    QCOMPARE(model.text(2, PositionGridModel::ColMm), QStringLiteral(" 12.000"));
+    QCOMPARE(model.text(2, PositionGridModel::ColComment), QStringLiteral("kept"));
+    QCOMPARE(f.t.op.messages.size(), 1);
+    QCOMPARE(f.t.op.lastText(),
+             QStringLiteral("Language Setting has been changed.\r\n\r\nFinish ZO-VI and restart again."));
 }
 
-void TestFrmMain::programGridLayout() {
+void TestFrmMain::programGrid() {
     MainWindowFixture f;
     FrmMain& w = f.load();
-    QTableView* grid = w.programGrid();
-    QCOMPARE(grid->model()->rowCount(), ProgramGridModel::kRows - 1);
-    QCOMPARE(grid->model()->columnCount(), 2);
-    QCOMPARE(grid->model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("No."));
-    QCOMPARE(grid->columnWidth(1), 50); // 750 twips
+    QAbstractItemModel* grid = w.programGrid()->model();
+    QCOMPARE(grid->rowCount(), 9);
+    QCOMPARE(grid->headerData(1, Qt::Horizontal).toString(), QStringLiteral("No."));
     ProgramGridModel& model = w.programModel();
-    for (int step = 1; step <= 9; ++step) {
-        QCOMPARE(model.text(step, 0), QString::number(step));
-        QCOMPARE(model.step(step), QString());
-    }
+    for (int step = 1; step <= 9; ++step)
+        QVERIFY(model.text(step, 0) == QString::number(step) && model.step(step).isEmpty());
     model.setStep(4, "2");
-    QCOMPARE(grid->model()->index(3, 1).data().toString(), QStringLiteral("2"));
+    QCOMPARE(grid->index(3, 1).data().toString(), QStringLiteral("2"));
     model.setStep(10, "1");
     QCOMPARE(model.step(10), QString());
     model.clearSteps();
     QCOMPARE(model.step(4), QString());
 }
 
-void TestFrmMain::statusPanels() {
+void TestFrmMain::statusPanelsLampsAndDeviceMarks() {
+    // The port and alarm lamps and the alarm labels are driven over the link in tst_frmmain_controller.
     MainWindowFixture f;
     FrmMain& w = f.load();
-    w.setStatusPanel(1, "version");
-    w.setStatusPanel(2, "1mm = 200Pulse");
-    w.setStatusPanel(3, "1Pulse= 0.005mm");
-    w.setStatusPanel(0, "ignored");
-    w.setStatusPanel(4, "ignored");
-    QCOMPARE(w.statusPanelText(1), QStringLiteral("version"));
-    QCOMPARE(w.statusPanelText(2), QStringLiteral("1mm = 200Pulse"));
-    QCOMPARE(w.statusPanelText(3), QStringLiteral("1Pulse= 0.005mm"));
-    QCOMPARE(w.statusPanelText(0), QString());
-    const QList<QLabel*> panels = f.find<QWidget>("sbStatusBar")->findChildren<QLabel*>();
-    QStringList texts;
-    for (QLabel* panel : panels)
-        texts << panel->text();
-    QVERIFY(!texts.contains(QStringLiteral("ignored")));
-}
+    for (int panel = 0; panel <= 4; ++panel)
+        w.setStatusPanel(panel, QStringLiteral("panel %1").arg(panel));
+    QStringList panels = {w.statusPanelText(0)};
+    for (int panel = 1; panel <= 3; ++panel)
+        panels << w.statusPanelText(panel) << f.find<QLabel>(QStringLiteral("sbPanel_%1").arg(panel))->text();
+    QCOMPARE(panels, (QStringList{"", "panel 1", "panel 1", "panel 2", "panel 2", "panel 3", "panel 3"}));
 
-void TestFrmMain::lampsAndDeviceMarks() {
-    MainWindowFixture f;
-    FrmMain& w = f.load();
-    for (const char* lamp : {"imgPortGreen", "imgHomeGreen", "imgOut1Green", "imgOut2Green", "imgAlarmLed"})
+    for (const char* lamp : {"imgHomeGreen", "imgOut1Green", "imgOut2Green"})
         QVERIFY2(f.find<QWidget>(lamp)->isHidden(), lamp);
-    w.setPortLamp(true);
     w.setHomeLamp(true);
     w.setOutputLamps(false, true);
-    w.setAlarmLamp(true);
-    QVERIFY(!f.find<QWidget>("imgPortGreen")->isHidden());
     QVERIFY(!f.find<QWidget>("imgHomeGreen")->isHidden());
-    QVERIFY(f.find<QWidget>("imgOut1Green")->isHidden());
-    QVERIFY(!f.find<QWidget>("imgOut2Green")->isHidden());
-    QVERIFY(!f.find<QWidget>("imgAlarmLed")->isHidden());
-
-    w.setAlarmNo("0E");
-    w.setErrorComment("stopped");
+    QVERIFY(f.find<QWidget>("imgOut1Green")->isHidden() && !f.find<QWidget>("imgOut2Green")->isHidden());
     w.setCompletedPosition("2");
     w.setDeviceLabel("VQ- 28L-100");
-    QCOMPARE(f.find<QLabel>("lblAlarmNo")->text(), QStringLiteral("0E"));
-    QCOMPARE(f.find<QLabel>("lblErrorComment")->text(), QStringLiteral("stopped"));
     QCOMPARE(f.find<QLabel>("lblkanryoNo")->text(), QStringLiteral("2"));
-    QCOMPARE(w.deviceLabel(), QStringLiteral("VQ- 28L-100"));
+    QCOMPARE(f.find<QLabel>("lblDeviceType")->text(), QStringLiteral("VQ- 28L-100"));
 
     // A VQ NEW device shows the VQ mark only, OLD both, JM neither.
     w.show();
-    QVERIFY(w.vqElement()->isVisible());
-    QVERIFY(!w.oldElement()->isVisible());
+    QVERIFY(w.vqElement()->isVisible() && !w.oldElement()->isVisible());
     w.setOldElementVisible(true);
     QVERIFY(w.oldElement()->isVisible());
     w.setVqElementVisible(false);
-    QVERIFY(!w.vqElement()->isVisible());
-    QVERIFY(!w.oldElement()->isVisible());
-    QCOMPARE(w.oldElement()->parentWidget(), w.vqElement());
+    QVERIFY(!w.vqElement()->isVisible() && !w.oldElement()->isVisible());
 }
 
 void TestFrmMain::moveButtonsPictures() {
     MainWindowFixture f;
     FrmMain& w = f.load();
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(w.positionButton(i)->picture(), PositionButton::kGreyPicture);
+    QCOMPARE(w.positionButton(2)->picture(), PositionButton::kGreyPicture);
     w.setButtonPicture(2, PositionButton::kLitPicture);
     QCOMPARE(w.positionButton(2)->picture(), PositionButton::kLitPicture);
     w.setButtonPicture(2, 7); // not a face: unchanged
     QCOMPARE(w.positionButton(2)->picture(), PositionButton::kLitPicture);
     w.setButtonPicture(4, PositionButton::kLitPicture);
-    QVERIFY(!w.positionButton(4));
-    QVERIFY(!w.positionButton(-1));
+    QVERIFY(!w.positionButton(4) && !w.positionButton(-1));
     w.AllSelectMoveButtonChange2Glay();
     for (int i = 0; i < 4; ++i)
         QCOMPARE(w.positionButton(i)->picture(), PositionButton::kGreyPicture);
 }
 
-void TestFrmMain::helpContents_data() {
-    QTest::addColumn<bool>("manualPresent");
-    QTest::addColumn<bool>("browserWorks");
-    QTest::addColumn<bool>("messageShown");
-    QTest::newRow("manual opened") << true << true << false;
-    QTest::newRow("no manual") << false << true << true;
-    QTest::newRow("no browser") << true << false << true;
-}
-
-void TestFrmMain::helpContents() {
-    QFETCH(bool, manualPresent);
-    QFETCH(bool, browserWorks);
-    QFETCH(bool, messageShown);
+void TestFrmMain::helpContentsTellsWithTheWindowTitle() {
     MainWindowFixture f;
     f.load();
-    if (manualPresent)
-        f.desktop.existingFiles << f.t.ctx.folder.file(QStringLiteral("help/index.html"));
-    f.desktop.browserWorks = browserWorks;
     f.find<QAction>("mnuHelpContents")->trigger();
-    QCOMPARE(f.t.op.messages.size(), messageShown ? 1 : 0);
-    if (messageShown) {
-        QCOMPARE(f.t.op.lastText(),
-                 QStringLiteral("Can not indicate Help file.No Help files related to this project."));
-        QCOMPARE(f.t.op.messages.last().title, QStringLiteral("ZO-VI Ver1.20E"));
-        QCOMPARE(f.t.op.messages.last().icon, Icon::Information);
-    }
+    QCOMPARE(f.t.op.messages.size(), 1);
+    QCOMPARE(f.t.op.messages[0].title, QStringLiteral("ZO-VI Ver1.20E"));
 }
 
 QTEST_MAIN(TestFrmMain)

@@ -8,18 +8,67 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QtTest>
+#include <tuple>
 
 using namespace zovi;
 using zovi::test::MainWindowFixture;
 
 namespace {
 
+// Space-separated control names.
+QStringList names(const char* list) {
+    return QString::fromLatin1(list).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+const char* const kToolBarButtons =
+    "tbButton_New tbButton_Open tbButton_Save tbButton_Print tbButton_Read tbButton_Load tbButton_Shogo";
+const QStringList kMoveControls = names(
+    "frmMoveRepeat frmTimer chkRepeat chkTimerUse cmdMove cmdStop cmdDataClear cmdTmpStop cmdInp1toF "
+    "lblSelectPos imgButton_0 imgButton_1 imgButton_2 imgButton_3 lblSelectPosNo framOut lblOutLamp1 "
+    "lblOutLamp2 imgOut1Green imgOut2Green optSelectMove_0 optSelectMove_1 optSelectMode_0 optSelectMode_1");
+const QStringList kEditControls =
+    names(
+        "frmDataEdit cmdFileOpen cmdSaveFile cmdLoadtoCt cmdGetfromCt cmdPosiDataShogo cmdChangeDev flgdData "
+        "mnuFileNew mnuFileOpen mnuFileGetfromCt mnuFileSave mnuFileSaveAs mnuFileLoadtoCt mnuFileShogo "
+        "mnuFilePageSetup mnuFilePrint mnuShowState mnuChangeOut mnuShowParameta mnuShowCtversion "
+        "mnuModeChange") +
+    names(kToolBarButtons);
+const QStringList kBothModes = names("mnuFileExit mnuView mnuViewOption mnuHelpContents cmdReset");
+
+// An enable group: Muko disables the members and leaves the outsiders alone, Yuko enables them again.
+// In the given mode members and outsiders are all usable; some Yuko park the focus on the focus holder.
+struct EnableGroup {
+    const char* name;
+    void (FrmMain::*muko)();
+    void (FrmMain::*yuko)();
+    FrmMain::Mode mode;
+    bool parksFocus;
+    const char* members;
+    const char* outsiders;
+};
+
+const EnableGroup kGroups[] = {
+    {"command buttons", &FrmMain::CMDBTN_Muko, &FrmMain::CMDBTN_Yuko, FrmMain::EditMode, true,
+     "cmdFileOpen cmdSaveFile cmdLoadtoCt cmdGetfromCt cmdPosiDataShogo cmdReset",
+     "cmdChangeDev tbButton_New mnuFileOpen"},
+    {"tool bar", &FrmMain::ToolBar_Muko, &FrmMain::ToolBar_Yuko, FrmMain::EditMode, false, kToolBarButtons,
+     "cmdFileOpen mnuFileNew"},
+    {"menus", &FrmMain::Menyu_Muko, &FrmMain::Menyu_Yuko, FrmMain::EditMode, false,
+     "mnuFileNew mnuFileOpen mnuFileGetfromCt mnuFileSave mnuFileSaveAs mnuFileShogo mnuFileLoadtoCt "
+     "mnuFilePageSetup mnuFilePrint mnuShowCtversion mnuModeChange mnuView",
+     "mnuFileExit mnuHelp cmdFileOpen tbButton_Open"},
+    {"mode change menu", &FrmMain::CTModeChange_Muko, &FrmMain::CTModeChange_Yuko, FrmMain::EditMode, false,
+     "mnuModeChange", "mnuShowCtversion mnuView"},
+    {"move controls", &FrmMain::MoveHomeMuko, &FrmMain::MoveHomeYuko, FrmMain::MoveMode, true,
+     "cmdMove cmdDataClear cmdInp1toF chkTimerUse cmdReset optSelectMove_0 optSelectMove_1 pictureSelectMode "
+     "optSelectMode_0 optSelectMode_1 chkRepeat flgdProgram optModeSelect_0 optModeSelect_1",
+     "cmdStop cmdTmpStop framOut"},
+    {"position number label", &FrmMain::AllPosNoLabel_Muko, &FrmMain::AllPosNoLabel_Yuko, FrmMain::MoveMode,
+     false, "lblSelectPosNo", "lblSelectPos imgButton_0"},
+};
+
 // Whether a named control can be used: a widget's effective state, a menu's title item, an action.
 bool usable(const MainWindowFixture& f, const QString& name) {
-    if (name.startsWith(QLatin1String("tb:"))) {
-        const QAction* button = f.window->toolBarButton(name.mid(3).toInt());
-        return button && button->isEnabled();
-    }
     QObject* object = f.find<QObject>(name);
     if (!object)
         qFatal("no control %s", qPrintable(name));
@@ -30,173 +79,76 @@ bool usable(const MainWindowFixture& f, const QString& name) {
     return qobject_cast<QWidget*>(object)->isEnabled();
 }
 
-using Group = void (FrmMain::*)();
-
-struct GroupPair {
-    Group muko;
-    Group yuko;
-};
-
-GroupPair groupByName(const QString& name) {
-    if (name == QLatin1String("CMDBTN"))
-        return {&FrmMain::CMDBTN_Muko, &FrmMain::CMDBTN_Yuko};
-    if (name == QLatin1String("ToolBar"))
-        return {&FrmMain::ToolBar_Muko, &FrmMain::ToolBar_Yuko};
-    if (name == QLatin1String("Menyu"))
-        return {&FrmMain::Menyu_Muko, &FrmMain::Menyu_Yuko};
-    if (name == QLatin1String("CTModeChange"))
-        return {&FrmMain::CTModeChange_Muko, &FrmMain::CTModeChange_Yuko};
-    if (name == QLatin1String("MoveHome"))
-        return {&FrmMain::MoveHomeMuko, &FrmMain::MoveHomeYuko};
-    return {&FrmMain::AllPosNoLabel_Muko, &FrmMain::AllPosNoLabel_Yuko};
+// The controls whose usability is not the expected one, each looked at with its move panel shown.
+QString wronglyEnabled(MainWindowFixture& f, const QStringList& names, bool expected) {
+    QString wrong;
+    for (const QString& name : names) {
+        auto* control = f.find<QWidget>(name);
+        if (control && f.find<QWidget>("pictRenzoku")->isAncestorOf(control))
+            f.window->optSelectMove_Click(0);
+        else if (control && f.find<QWidget>("pictSentaku")->isAncestorOf(control))
+            f.window->optSelectMove_Click(1);
+        if (usable(f, name) != expected)
+            wrong += name + QLatin1Char(' ');
+    }
+    return wrong;
 }
-
-// Shows the move panel (program or position buttons) that holds the control, if either does.
-void showPanelOf(MainWindowFixture& f, const QString& name) {
-    auto* control = f.find<QWidget>(name);
-    if (control && f.find<QWidget>("pictRenzoku")->isAncestorOf(control))
-        f.window->optSelectMove_Click(0);
-    else if (control && f.find<QWidget>("pictSentaku")->isAncestorOf(control))
-        f.window->optSelectMove_Click(1);
-}
-
-const QStringList kToolBarButtons = {"tb:1", "tb:2", "tb:3", "tb:5", "tb:7", "tb:8", "tb:9"};
 
 } // namespace
 
 class TestFrmMainModes : public QObject {
     Q_OBJECT
 private slots:
-    void modeSelection_data();
-    void modeSelection();
-    void startsInEditMode();
+    void modesEnableTheirControls();
     void enableGroups_data();
     void enableGroups();
-    void yukoParksTheFocus_data();
     void yukoParksTheFocus();
     void resetButtonFollowsTheLogic();
-    void selectMovePanels_data();
     void selectMovePanels();
     void timerCheckBoxEnablesTheWait();
-    void viewToggles_data();
     void viewToggles();
 };
 
-void TestFrmMainModes::modeSelection_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("inMoveMode");
-    QTest::addColumn<bool>("inEditMode");
-    const QStringList moveControls = {
-        "frmMoveRepeat",   "frmTimer",        "chkRepeat",       "chkTimerUse",    "cmdMove",
-        "cmdStop",         "cmdDataClear",    "cmdTmpStop",      "cmdInp1toF",     "lblSelectPos",
-        "imgButton_0",     "imgButton_1",     "imgButton_2",     "imgButton_3",    "lblSelectPosNo",
-        "framOut",         "lblOutLamp1",     "lblOutLamp2",     "imgOut1Green",   "imgOut2Green",
-        "optSelectMove_0", "optSelectMove_1", "optSelectMode_0", "optSelectMode_1"};
-    QStringList dataControls = {"frmDataEdit",      "cmdFileOpen",      "cmdSaveFile",      "cmdLoadtoCt",
-                                "cmdGetfromCt",     "cmdPosiDataShogo", "mnuFileNew",       "mnuFileOpen",
-                                "mnuFileGetfromCt", "mnuFileSave",      "mnuFileSaveAs",    "mnuFileLoadtoCt",
-                                "mnuFileShogo",     "mnuFilePageSetup", "mnuFilePrint",     "mnuShowState",
-                                "mnuChangeOut",     "mnuShowParameta",  "mnuShowCtversion", "mnuModeChange",
-                                "cmdChangeDev",     "flgdData"};
-    dataControls << kToolBarButtons;
-    for (const QString& name : moveControls)
-        QTest::newRow(qPrintable(name)) << name << true << false;
-    for (const QString& name : dataControls)
-        QTest::newRow(qPrintable(name)) << name << false << true;
-    // Not part of the choice: usable in both modes.
-    for (const char* name : {"mnuFileExit", "mnuView", "mnuViewOption", "mnuHelpContents", "cmdReset"})
-        QTest::newRow(name) << QString::fromLatin1(name) << true << true;
-}
-
-void TestFrmMainModes::modeSelection() {
-    QFETCH(QString, name);
-    QFETCH(bool, inMoveMode);
-    QFETCH(bool, inEditMode);
+void TestFrmMainModes::modesEnableTheirControls() {
     MainWindowFixture f;
     FrmMain& w = f.load();
-    showPanelOf(f, name);
-    f.find<QRadioButton>("optModeSelect_0")->click();
-    QCOMPARE(w.mode(), FrmMain::MoveMode);
-    QCOMPARE(usable(f, name), inMoveMode);
-    f.find<QRadioButton>("optModeSelect_1")->click();
+    const auto wrong = [&] {
+        const bool moving = w.mode() == FrmMain::MoveMode;
+        return wronglyEnabled(f, kMoveControls, moving) + wronglyEnabled(f, kEditControls, !moving) +
+               wronglyEnabled(f, kBothModes, true);
+    };
     QCOMPARE(w.mode(), FrmMain::EditMode);
-    QCOMPARE(usable(f, name), inEditMode);
-}
-
-void TestFrmMainModes::startsInEditMode() {
-    MainWindowFixture f;
-    FrmMain& w = f.load();
-    QCOMPARE(w.mode(), FrmMain::EditMode);
-    QVERIFY(f.find<QRadioButton>("optModeSelect_1")->isChecked());
-    QVERIFY(!usable(f, "cmdMove"));
-    QVERIFY(!usable(f, "imgButton_0"));
-    QVERIFY(usable(f, "cmdFileOpen"));
-    QVERIFY(usable(f, "tb:1"));
+    QCOMPARE(wrong(), QString());
+    for (int mode : {FrmMain::MoveMode, FrmMain::EditMode}) {
+        f.find<QRadioButton>(QStringLiteral("optModeSelect_%1").arg(mode))->click();
+        QCOMPARE(int(w.mode()), mode);
+        QCOMPARE(wrong(), QString());
+    }
 }
 
 void TestFrmMainModes::enableGroups_data() {
-    QTest::addColumn<QString>("group");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QStringList>("members");
-    QTest::addColumn<QStringList>("outsiders");
-    QTest::newRow("command buttons") << "CMDBTN" << int(FrmMain::EditMode)
-                                     << QStringList{"cmdFileOpen",  "cmdSaveFile",      "cmdLoadtoCt",
-                                                    "cmdGetfromCt", "cmdPosiDataShogo", "cmdReset"}
-                                     << QStringList{"cmdChangeDev", "tb:1", "mnuFileOpen"};
-    QTest::newRow("tool bar") << "ToolBar" << int(FrmMain::EditMode) << kToolBarButtons
-                              << QStringList{"cmdFileOpen", "mnuFileNew"};
-    QTest::newRow("menus") << "Menyu" << int(FrmMain::EditMode)
-                           << QStringList{"mnuFileNew",       "mnuFileOpen",      "mnuFileGetfromCt",
-                                          "mnuFileSave",      "mnuFileSaveAs",    "mnuFileShogo",
-                                          "mnuFileLoadtoCt",  "mnuFilePageSetup", "mnuFilePrint",
-                                          "mnuShowCtversion", "mnuModeChange",    "mnuView"}
-                           << QStringList{"mnuFileExit", "mnuHelp", "cmdFileOpen", "tb:2"};
-    QTest::newRow("mode change menu")
-        << "CTModeChange" << int(FrmMain::EditMode) << QStringList{"mnuModeChange"}
-        << QStringList{"mnuShowCtversion", "mnuView"};
-    QTest::newRow("move controls") << "MoveHome" << int(FrmMain::MoveMode)
-                                   << QStringList{"cmdMove",         "cmdDataClear",      "cmdInp1toF",
-                                                  "chkTimerUse",     "cmdReset",          "optSelectMove_0",
-                                                  "optSelectMove_1", "pictureSelectMode", "optSelectMode_0",
-                                                  "optSelectMode_1", "chkRepeat",         "flgdProgram",
-                                                  "optModeSelect_0", "optModeSelect_1"}
-                                   << QStringList{"cmdStop", "cmdTmpStop", "framOut"};
-    QTest::newRow("position number label")
-        << "AllPosNoLabel" << int(FrmMain::MoveMode) << QStringList{"lblSelectPosNo"}
-        << QStringList{"lblSelectPos", "imgButton_0"};
+    QTest::addColumn<int>("group");
+    for (int i = 0; i < int(std::size(kGroups)); ++i)
+        QTest::newRow(kGroups[i].name) << i;
 }
 
 void TestFrmMainModes::enableGroups() {
-    QFETCH(QString, group);
-    QFETCH(int, mode);
-    QFETCH(QStringList, members);
-    QFETCH(QStringList, outsiders);
+    QFETCH(int, group);
+    const EnableGroup& g = kGroups[group];
+    const QStringList members = names(g.members);
+    const QStringList outsiders = names(g.outsiders);
     MainWindowFixture f;
     FrmMain& w = f.load();
-    w.optModeSelect_Click(mode);
-    for (const QString& name : members + outsiders)
-        showPanelOf(f, name);
-    const GroupPair pair = groupByName(group);
-    for (const QString& name : members + outsiders)
-        QVERIFY2(usable(f, name), qPrintable(name + " before"));
-    (w.*pair.muko)();
-    for (const QString& name : members)
-        QVERIFY2(!usable(f, name), qPrintable(name + " after Muko"));
-    for (const QString& name : outsiders)
-        QVERIFY2(usable(f, name), qPrintable(name + " after Muko"));
-    (w.*pair.yuko)();
-    for (const QString& name : members + outsiders)
-        QVERIFY2(usable(f, name), qPrintable(name + " after Yuko"));
-}
-
-void TestFrmMainModes::yukoParksTheFocus_data() {
-    QTest::addColumn<QString>("group");
-    QTest::newRow("command buttons") << "CMDBTN";
-    QTest::newRow("move controls") << "MoveHome";
+    w.optModeSelect_Click(g.mode);
+    QCOMPARE(wronglyEnabled(f, members + outsiders, true), QString());
+    (w.*g.muko)();
+    QCOMPARE(wronglyEnabled(f, members, false), QString());
+    QCOMPARE(wronglyEnabled(f, outsiders, true), QString());
+    (w.*g.yuko)();
+    QCOMPARE(wronglyEnabled(f, members + outsiders, true), QString());
 }
 
 void TestFrmMainModes::yukoParksTheFocus() {
-    QFETCH(QString, group);
     MainWindowFixture f;
     FrmMain& w = f.load();
     w.optModeSelect_Click(FrmMain::MoveMode);
@@ -206,18 +158,20 @@ void TestFrmMainModes::yukoParksTheFocus() {
     QVERIFY(QTest::qWaitForWindowActive(&w));
     auto* txtTimer = f.find<QLineEdit>("txtTimer");
     f.find<QCheckBox>("chkTimerUse")->click();
-    txtTimer->setFocus();
-    QCOMPARE(QApplication::focusWidget(), txtTimer);
-    const GroupPair pair = groupByName(group);
-    (w.*pair.muko)();
-    (w.*pair.yuko)();
-    QCOMPARE(QApplication::focusWidget(), w.focusHolder());
+    for (const EnableGroup& g : kGroups) {
+        if (!g.parksFocus)
+            continue;
+        txtTimer->setFocus();
+        QCOMPARE(QApplication::focusWidget(), txtTimer);
+        (w.*g.muko)();
+        (w.*g.yuko)();
+        QVERIFY2(QApplication::focusWidget() == w.focusHolder(), g.name);
+    }
 }
 
 void TestFrmMainModes::resetButtonFollowsTheLogic() {
     MainWindowFixture f;
-    FrmMain& w = f.load();
-    MainControls& controls = w;
+    MainControls& controls = f.load();
     controls.setResetEnabled(false);
     QVERIFY(!usable(f, "cmdReset"));
     QVERIFY(usable(f, "cmdFileOpen"));
@@ -225,30 +179,21 @@ void TestFrmMainModes::resetButtonFollowsTheLogic() {
     QVERIFY(usable(f, "cmdReset"));
 }
 
-void TestFrmMainModes::selectMovePanels_data() {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<bool>("programShown");
-    QTest::newRow("continual motion: program") << 0 << true;
-    QTest::newRow("selective motion: buttons") << 1 << false;
-}
-
 void TestFrmMainModes::selectMovePanels() {
-    QFETCH(int, index);
-    QFETCH(bool, programShown);
     MainWindowFixture f;
     FrmMain& w = f.load();
     w.optModeSelect_Click(FrmMain::MoveMode);
-    // Start from the other panel so that the click has something to change.
-    w.optSelectMove_Click(1 - index);
-    f.find<QRadioButton>(QStringLiteral("optSelectMove_%1").arg(index))->click();
     auto* program = f.find<QWidget>("pictRenzoku");
     auto* buttons = f.find<QWidget>("pictSentaku");
-    QCOMPARE(!program->isHidden(), programShown);
-    QCOMPARE(program->isEnabled(), programShown);
-    QCOMPARE(!buttons->isHidden(), !programShown);
-    QCOMPARE(buttons->isEnabled(), !programShown);
-    QCOMPARE(usable(f, "cmdMove"), programShown);
-    QCOMPARE(usable(f, "imgButton_2"), !programShown);
+    // Selective motion is chosen at the start: each click changes the panel.
+    for (int index : {0, 1}) {
+        f.find<QRadioButton>(QStringLiteral("optSelectMove_%1").arg(index))->click();
+        const bool programShown = index == 0;
+        QCOMPARE(!program->isHidden() && program->isEnabled(), programShown);
+        QCOMPARE(!buttons->isHidden() && buttons->isEnabled(), !programShown);
+        QCOMPARE(usable(f, "cmdMove"), programShown);
+        QCOMPARE(usable(f, "imgButton_2"), !programShown);
+    }
 }
 
 void TestFrmMainModes::timerCheckBoxEnablesTheWait() {
@@ -258,64 +203,49 @@ void TestFrmMainModes::timerCheckBoxEnablesTheWait() {
     w.optSelectMove_Click(0);
     auto* check = f.find<QCheckBox>("chkTimerUse");
     QVERIFY(!check->isChecked());
-    QVERIFY(!usable(f, "txtTimer"));
-    QVERIFY(!usable(f, "lblTimer"));
+    QCOMPARE(wronglyEnabled(f, names("txtTimer lblTimer"), false), QString());
     check->click();
-    QVERIFY(usable(f, "txtTimer"));
-    QVERIFY(usable(f, "lblTimer"));
+    QCOMPARE(wronglyEnabled(f, names("txtTimer lblTimer"), true), QString());
     // The move bracket gives the box back in the state the check box asks for.
     w.MoveHomeMuko();
     w.MoveHomeYuko();
     QVERIFY(usable(f, "txtTimer"));
     check->click();
-    QVERIFY(!usable(f, "txtTimer"));
-    QVERIFY(!usable(f, "lblTimer"));
+    QCOMPARE(wronglyEnabled(f, names("txtTimer lblTimer"), false), QString());
     w.MoveHomeYuko();
     QVERIFY(!usable(f, "txtTimer"));
 }
 
-void TestFrmMainModes::viewToggles_data() {
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("bar");
-    QTest::addColumn<int>("barHeight");
-    QTest::addColumn<bool>("framesMove");
-    QTest::newRow("tool bar") << "mnuViewToolbar"
-                              << "tbToolBar" << 34 << true;
-    QTest::newRow("status bar") << "mnuViewStatusBar"
-                                << "sbStatusBar" << 22 << false;
-}
-
 void TestFrmMainModes::viewToggles() {
-    QFETCH(QString, item);
-    QFETCH(QString, bar);
-    QFETCH(int, barHeight);
-    QFETCH(bool, framesMove);
-    MainWindowFixture f;
-    FrmMain& w = f.load();
-    const QStringList frameNames = {"frmTrancefer", "frmMoveRepeat",   "frmDataEdit",
-                                    "framAlarm",    "optModeSelect_0", "optModeSelect_1"};
-    QList<int> tops;
-    for (const QString& name : frameNames)
-        tops << f.find<QWidget>(name)->y();
-    auto* toggle = f.find<QAction>(item);
-    auto* barWidget = f.find<QWidget>(bar);
-    QCOMPARE(barWidget->height(), barHeight);
-    QVERIFY(toggle->isChecked());
+    // Hiding a bar shortens the window by its height; hiding the tool bar also raises the frames.
+    for (const auto& [item, bar, framesMove] : {std::tuple{"mnuViewToolbar", "tbToolBar", true},
+                                                std::tuple{"mnuViewStatusBar", "sbStatusBar", false}}) {
+        MainWindowFixture f;
+        FrmMain& w = f.load();
+        const auto tops = [&f](int shift) {
+            QList<int> y;
+            for (const QString& name :
+                 names("frmTrancefer frmMoveRepeat frmDataEdit framAlarm optModeSelect_0 optModeSelect_1"))
+                y << f.find<QWidget>(name)->y() + shift;
+            return y;
+        };
+        const QList<int> shown = tops(0);
+        const QSize full = w.size();
+        auto* toggle = f.find<QAction>(item);
+        auto* barWidget = f.find<QWidget>(bar);
+        const int barHeight = barWidget->height();
+        QVERIFY2(barHeight > 0 && toggle->isChecked(), item);
 
-    toggle->trigger();
-    QVERIFY(barWidget->isHidden());
-    QVERIFY(!toggle->isChecked());
-    QCOMPARE(w.height(), 505 - barHeight);
-    QCOMPARE(w.width(), 775);
-    for (int i = 0; i < frameNames.size(); ++i)
-        QCOMPARE(f.find<QWidget>(frameNames[i])->y(), tops[i] - (framesMove ? barHeight : 0));
+        toggle->trigger();
+        QVERIFY2(barWidget->isHidden() && !toggle->isChecked(), item);
+        QCOMPARE(w.size(), full - QSize(0, barHeight));
+        QCOMPARE(tops(framesMove ? barHeight : 0), shown);
 
-    toggle->trigger();
-    QVERIFY(!barWidget->isHidden());
-    QVERIFY(toggle->isChecked());
-    QCOMPARE(w.height(), 505);
-    for (int i = 0; i < frameNames.size(); ++i)
-        QCOMPARE(f.find<QWidget>(frameNames[i])->y(), tops[i]);
+        toggle->trigger();
+        QVERIFY2(!barWidget->isHidden() && toggle->isChecked(), item);
+        QCOMPARE(w.size(), full);
+        QCOMPARE(tops(0), shown);
+    }
 }
 
 QTEST_MAIN(TestFrmMainModes)
