@@ -12,25 +12,25 @@ namespace {
 
 const QByteArray Ok0RV = "0RV120000\r\n";
 
+// The writes as "bytes@ms", so that a failed comparison shows them.
+QByteArrayList writes(const Outputs& outputs) {
+    QByteArrayList list;
+    for (const Output& output : outputs)
+        list << output.bytes + '@' + QByteArray::number(output.atMs);
+    return list;
+}
+
 } // namespace
 
 class TestCtsimFaults : public QObject {
     Q_OBJECT
 
 private slots:
-    void silent_data();
-    void silent();
+    void replyFaults_data();
+    void replyFaults();
     void onceWaitsForALineThatIsAnswered();
-    void split_data();
-    void split();
-    void wrongEcho_data();
-    void wrongEcho();
-    void wrongLength_data();
-    void wrongLength();
     void delayAndSplitOnAMoveReply();
-    void alarmOnceRefusesWithoutCarryingOut_data();
     void alarmOnceRefusesWithoutCarryingOut();
-    void strayLineIsSentAtOnce();
     void clearRemovesEverything();
 
     void consoleCommands_data();
@@ -40,22 +40,40 @@ private slots:
     void strayEscapes();
 };
 
-void TestCtsimFaults::silent_data() {
-    QTest::addColumn<bool>("once");
-    QTest::addColumn<QByteArrayList>("replies");
-    QTest::newRow("once") << true << QByteArrayList{"", Ok0RV, Ok0RV};
-    QTest::newRow("until cleared") << false << QByteArrayList{"", "", ""};
+void TestCtsimFaults::replyFaults_data() {
+    QTest::addColumn<QString>("fault"); // the operator command, also the fault's description
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QByteArrayList>("first"); // the writes that answer the command, as "bytes@ms"
+    QTest::addColumn<QByteArrayList>("second");
+
+    const auto row = [](const char* fault, const char* command, const QByteArrayList& first,
+                        const QByteArrayList& second) {
+        QTest::newRow(fault) << QString::fromLatin1(fault) << QByteArray(command) << first << second;
+    };
+    const QByteArrayList ok0RV{Ok0RV + "@0"};
+    row("silent once", "0RV", {}, ok0RV);
+    row("silent", "0RV", {}, {});
+    row("echo-wrong once", "0XY", {"0%?01\r\n@0"}, {"0%%01\r\n@0"});
+    row("echo-wrong", "0RV", {"0R?120000\r\n@0"}, {"0R?120000\r\n@0"});
+    row("long", "0RV", {"0RV1200000\r\n@0"}, {"0RV1200000\r\n@0"});
+    row("short once", "0CM1", {"0CM\r\n@0"}, {"0CM1\r\n@0"});
+    row("delay 300 once", "0RV", {Ok0RV + "@300"}, ok0RV);
+    row("split 2 50", "0RV", {"0RV120@0", "000\r\n@50"}, {"0RV120@0", "000\r\n@50"});
+    row("split 64 1 once", "0CM1", {"0@0", "C@1", "M@2", "1@3", "\r@4", "\n@5"}, {"0CM1\r\n@0"});
 }
 
-void TestCtsimFaults::silent() {
-    QFETCH(bool, once);
-    QFETCH(QByteArrayList, replies);
+void TestCtsimFaults::replyFaults() {
+    QFETCH(QString, fault);
+    QFETCH(QByteArray, command);
+    QFETCH(QByteArrayList, first);
+    QFETCH(QByteArrayList, second);
     ModelDriver driver;
-    driver.model.faults().setSilent(once);
-    for (const QByteArray& reply : replies)
-        QCOMPARE(driver.send("0RV"), reply);
-    driver.model.faults().clear();
-    QCOMPARE(driver.send("0RV"), Ok0RV);
+    QCOMPARE(ctsim::runConsoleCommand(driver.model, fault, 0).reply, QStringLiteral("ok ") + fault);
+    QCOMPARE(driver.model.faults().describe(), fault);
+    QCOMPARE(writes(driver.model.receive(command + "\r\n", 0)), first);
+    QCOMPARE(writes(driver.model.receive(command + "\r\n", 0)), second);
+    QCOMPARE(driver.model.faults().describe(),
+             fault.endsWith(QStringLiteral(" once")) ? QStringLiteral("none") : fault);
 }
 
 void TestCtsimFaults::onceWaitsForALineThatIsAnswered() {
@@ -68,136 +86,36 @@ void TestCtsimFaults::onceWaitsForALineThatIsAnswered() {
     QCOMPARE(driver.send("0RV"), Ok0RV);
 }
 
-void TestCtsimFaults::split_data() {
-    QTest::addColumn<int>("pieces");
-    QTest::addColumn<int>("gapMs");
-    QTest::addColumn<QByteArrayList>("writes");
-    QTest::newRow("2 pieces, 50 ms") << 2 << 50 << QByteArrayList{"0RV120", "000\r\n"};
-    QTest::newRow("3 pieces, no gap") << 3 << 0 << QByteArrayList{"0RV1", "2000", "0\r\n"};
-    QTest::newRow("one character each")
-        << 11 << 5 << QByteArrayList{"0", "R", "V", "1", "2", "0", "0", "0", "0", "\r", "\n"};
-    QTest::newRow("more pieces than characters")
-        << 30 << 1 << QByteArrayList{"0", "R", "V", "1", "2", "0", "0", "0", "0", "\r", "\n"};
-}
-
-void TestCtsimFaults::split() {
-    QFETCH(int, pieces);
-    QFETCH(int, gapMs);
-    QFETCH(QByteArrayList, writes);
-    ModelDriver driver;
-    driver.now = 1000;
-    driver.model.faults().setSplit(pieces, gapMs, false);
-    for (int round = 0; round < 2; ++round) {
-        const Outputs outputs = driver.model.receive("0RV\r\n", driver.now);
-        QCOMPARE(qsizetype(outputs.size()), writes.size());
-        for (size_t i = 0; i < outputs.size(); ++i)
-            QCOMPARE(outputs[i], (Output{writes[qsizetype(i)], driver.now + qint64(i) * gapMs}));
-        driver.now += 1000;
-    }
-}
-
-void TestCtsimFaults::wrongEcho_data() {
-    QTest::addColumn<QByteArray>("command");
-    QTest::addColumn<QByteArray>("reply");
-    QTest::newRow("0RV") << QByteArray("0RV") << QByteArray("0R?120000\r\n");
-    QTest::newRow("status reply") << QByteArray("0XY") << QByteArray("0%?01\r\n");
-    QTest::newRow("0RD10") << QByteArray("0RD10") << QByteArray("0R?10004E2002020202FF\r\n");
-}
-
-void TestCtsimFaults::wrongEcho() {
-    QFETCH(QByteArray, command);
-    QFETCH(QByteArray, reply);
-    ModelDriver driver;
-    driver.model.faults().setWrongEcho(false);
-    QCOMPARE(driver.send(command), reply);
-    QCOMPARE(driver.send(command), reply);
-}
-
-void TestCtsimFaults::wrongLength_data() {
-    QTest::addColumn<int>("delta");
-    QTest::addColumn<QByteArray>("command");
-    QTest::addColumn<QByteArray>("reply");
-    QTest::newRow("one too many") << 1 << QByteArray("0RV") << QByteArray("0RV1200000\r\n");
-    QTest::newRow("one too few") << -1 << QByteArray("0RV") << QByteArray("0RV12000\r\n");
-    QTest::newRow("0CM1 one too many") << 1 << QByteArray("0CM1") << QByteArray("0CM10\r\n");
-    QTest::newRow("0CM1 one too few") << -1 << QByteArray("0CM1") << QByteArray("0CM\r\n");
-}
-
-void TestCtsimFaults::wrongLength() {
-    QFETCH(int, delta);
-    QFETCH(QByteArray, command);
-    QFETCH(QByteArray, reply);
-    ModelDriver driver;
-    driver.model.faults().setLengthError(delta, true);
-    QCOMPARE(driver.send(command), reply);
-    QCOMPARE(driver.send(command).size(), reply.size() - delta);
-}
-
 void TestCtsimFaults::delayAndSplitOnAMoveReply() {
     ModelDriver driver;
     driver.send("0CM1");
     driver.model.faults().setDelay(300, true);
     driver.model.faults().setSplit(2, 40, true);
     QVERIFY(driver.model.receive("0MP0\r\n", driver.now).empty()); // 1250 ms of homing
-    driver.now = 1250;
-    const Outputs outputs = driver.model.tick(driver.now);
-    QCOMPARE(outputs, (Outputs{{"0MP00000", 1550}, {"000000\r\n", 1590}}));
-    // Both were "once": the next reply is whole and on time.
-    QCOMPARE(driver.model.receive("0RV\r\n", driver.now), (Outputs{{Ok0RV, 1250}}));
-}
-
-void TestCtsimFaults::alarmOnceRefusesWithoutCarryingOut_data() {
-    QTest::addColumn<QByteArray>("command");
-    QTest::addColumn<QByteArray>("check");
-    QTest::addColumn<QByteArray>("unchanged");
-    QTest::newRow("position write") << QByteArray("0WP191110003E8") << QByteArray("0RP1")
-                                    << QByteArray("0RP15212000FA0\r\n");
-    QTest::newRow("block write") << QByteArray("0WD10000FA002020202FF") << QByteArray("0RD10")
-                                 << QByteArray("0RD10004E2002020202FF\r\n");
-    QTest::newRow("mode change") << QByteArray("0CM0") << QByteArray("0RS") << QByteArray("0RS02\r\n");
-    QTest::newRow("move") << QByteArray("0MP0") << QByteArray("0RH") << QByteArray("0RH0\r\n");
+    QCOMPARE(writes(driver.model.tick(1250)), (QByteArrayList{"0MP00000@1550", "000000\r\n@1590"}));
+    QCOMPARE(writes(driver.model.receive("0RV\r\n", 1250)), QByteArrayList{Ok0RV + "@1250"});
 }
 
 void TestCtsimFaults::alarmOnceRefusesWithoutCarryingOut() {
-    QFETCH(QByteArray, command);
-    QFETCH(QByteArray, check);
-    QFETCH(QByteArray, unchanged);
     ModelDriver driver;
-    driver.send("0CM1");
     driver.model.faults().setAlarmOnce(0x0A);
-    QCOMPARE(driver.send("0CM3"), QByteArray()); // the reset is not answered and leaves the fault pending
-    driver.send("0CM1");                         // ...so this is refused
-    QCOMPARE(driver.send("0CM1"), QByteArray("0CM1\r\n"));
-    driver.model.faults().setAlarmOnce(0x0A);
-    QCOMPARE(driver.send(command), QByteArray("0%%0A\r\n"));
-    QVERIFY(!driver.model.nextDeadlineMs());
-    QCOMPARE(driver.send(check), unchanged);
+    QCOMPARE(driver.send("0CM3"), QByteArray()); // not answered: the fault stays pending
+    QCOMPARE(driver.send("0CM1"), QByteArray("0%%0A\r\n"));
+    QCOMPARE(driver.send("0RS"), QByteArray("0RS00\r\n")); // still in external start mode
     QCOMPARE(driver.send("0%%"), QByteArray("0%%00\r\n")); // not latched
-}
-
-void TestCtsimFaults::strayLineIsSentAtOnce() {
-    ModelDriver driver;
-    driver.now = 777;
-    QCOMPARE(driver.model.stray("0%%0E\r\n", driver.now), (Outputs{{"0%%0E\r\n", 777}}));
-    driver.model.faults().setSilent(false); // stray lines are never shaped
-    QCOMPARE(driver.model.stray("X", driver.now), (Outputs{{"X", 777}}));
 }
 
 void TestCtsimFaults::clearRemovesEverything() {
     ModelDriver driver;
-    ctsim::FaultSet& faults = driver.model.faults();
-    faults.setSilent(false);
-    faults.setSplit(3, 10, false);
-    faults.setWrongEcho(false);
-    faults.setLengthError(1, false);
-    faults.setDelay(100, false);
-    faults.setAlarmOnce(0x22);
-    faults.setHomeSensorFail();
-    QCOMPARE(faults.describe(),
+    for (const char* fault :
+         {"silent", "split 3 10", "echo-wrong", "long", "delay 100", "alarm 22 once", "home-sensor-fail"})
+        ctsim::runConsoleCommand(driver.model, QString::fromLatin1(fault), 0);
+    QCOMPARE(driver.model.faults().describe(),
              QStringLiteral("silent, split 3 10, echo-wrong, long, delay 100, alarm 22 once, "
                             "home-sensor-fail"));
-    faults.clear();
-    QCOMPARE(faults.describe(), QStringLiteral("none"));
+    QCOMPARE(ctsim::runConsoleCommand(driver.model, QStringLiteral("clear"), 0).reply,
+             QStringLiteral("ok clear"));
+    QCOMPARE(driver.model.faults().describe(), QStringLiteral("none"));
     QCOMPARE(driver.model.receive("0RV\r\n", 0), (Outputs{{Ok0RV, 0}}));
     driver.send("0CM1");
     QCOMPARE(driver.exchange("0MP0"), QByteArray("0MP00000000000\r\n"));
@@ -205,85 +123,29 @@ void TestCtsimFaults::clearRemovesEverything() {
 
 void TestCtsimFaults::consoleCommands_data() {
     QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("reply"); // the whole "ok" reply, or how the "error:" reply begins
     QTest::addColumn<QString>("faults");
 
-    const QString none = QStringLiteral("none");
-    QTest::newRow("silent") << "silent"
-                            << "ok silent"
-                            << "silent";
-    QTest::newRow("silent once") << "  silent   once "
-                                 << "ok silent once"
-                                 << "silent once";
-    QTest::newRow("split") << "split 3 50"
-                           << "ok split 3 50"
-                           << "split 3 50";
-    QTest::newRow("split once") << "split 2 0 once"
-                                << "ok split 2 0 once"
-                                << "split 2 0 once";
-    QTest::newRow("echo-wrong") << "echo-wrong"
-                                << "ok echo-wrong"
-                                << "echo-wrong";
-    QTest::newRow("long once") << "long once"
-                               << "ok long once"
-                               << "long once";
-    QTest::newRow("short") << "short"
-                           << "ok short"
-                           << "short";
-    QTest::newRow("delay") << "delay 300"
-                           << "ok delay 300"
-                           << "delay 300";
-    QTest::newRow("delay once") << "delay 0 once"
-                                << "ok delay 0 once"
-                                << "delay 0 once";
-    QTest::newRow("alarm once") << "alarm 0a once"
-                                << "ok alarm 0A once"
-                                << "alarm 0A once";
-    QTest::newRow("home-sensor-fail") << "home-sensor-fail"
-                                      << "ok home-sensor-fail"
-                                      << "home-sensor-fail";
-    QTest::newRow("clear") << "clear"
-                           << "ok clear" << none;
-
-    const QString usageSplit = QStringLiteral("error: usage: split PIECES(2-64) GAP_MS(0-60000) [once]");
-    QTest::newRow("empty") << ""
-                           << "error: empty command (try: help)" << none;
-    QTest::newRow("unknown") << "explode"
-                             << "error: unknown command \"explode\" (try: help)" << none;
-    QTest::newRow("silent twice") << "silent twice"
-                                  << "error: silent takes only an optional \"once\"" << none;
-    QTest::newRow("split without gap") << "split 3" << usageSplit << none;
-    QTest::newRow("split one piece") << "split 1 10" << usageSplit << none;
-    QTest::newRow("split negative gap") << "split 3 -1" << usageSplit << none;
-    QTest::newRow("split text") << "split a b" << usageSplit << none;
-    QTest::newRow("delay missing") << "delay"
-                                   << "error: usage: delay MS(0-600000) [once]" << none;
-    QTest::newRow("delay too long") << "delay 600001"
-                                    << "error: usage: delay MS(0-600000) [once]" << none;
-    QTest::newRow("alarm 00") << "alarm 00"
-                              << "error: usage: alarm NN [once] (NN: two hexadecimal digits, not 00)" << none;
-    QTest::newRow("alarm three digits")
-        << "alarm 10A once"
-        << "error: usage: alarm NN [once] (NN: two hexadecimal digits, not 00)" << none;
-    QTest::newRow("alarm not hex") << "alarm ZZ"
-                                   << "error: usage: alarm NN [once] (NN: two hexadecimal digits, not 00)"
-                                   << none;
-    QTest::newRow("emergency maybe") << "emergency maybe"
-                                     << "error: usage: emergency on|off" << none;
-    QTest::newRow("home-sensor-fail with argument")
-        << "home-sensor-fail now"
-        << "error: unknown command \"home-sensor-fail now\" (try: help)" << none;
-    QTest::newRow("inputs 8")
-        << "inputs 8"
-        << "error: usage: inputs N (0-7: active POSI inputs, 1 POSI1 + 2 POSI2 + 4 POSI4)" << none;
-    QTest::newRow("move-scale 2") << "move-scale 2"
-                                  << "error: usage: move-scale X (0 to 1)" << none;
-    QTest::newRow("stray empty")
-        << "stray"
-        << "error: usage: stray TEXT (quotes optional; escapes \\r \\n \\t \\\\ \\\" \\xHH)" << none;
-    QTest::newRow("stray bad escape")
-        << "stray \"a\\q\""
-        << "error: usage: stray TEXT (quotes optional; escapes \\r \\n \\t \\\\ \\\" \\xHH)" << none;
+    const auto row = [](const char* line, const char* reply, const char* faults = "none") {
+        QTest::newRow(*line ? line : "empty")
+            << QString::fromLatin1(line) << QString::fromLatin1(reply) << QString::fromLatin1(faults);
+    };
+    row("  silent   once ", "ok silent once", "silent once");
+    row("alarm 0a once", "ok alarm 0A once", "alarm 0A once");
+    row("home-sensor-fail", "ok home-sensor-fail", "home-sensor-fail");
+    row("", "error: empty command");
+    row("explode", "error: unknown command \"explode\"");
+    row("home-sensor-fail now", "error: unknown command \"home-sensor-fail now\"");
+    row("silent twice", "error: silent takes only an optional \"once\"");
+    row("split 1 10", "error: usage: split");
+    row("split 3 -1", "error: usage: split");
+    row("delay 600001", "error: usage: delay");
+    row("alarm 00", "error: usage: alarm");
+    row("alarm 10A once", "error: usage: alarm");
+    row("emergency maybe", "error: usage: emergency");
+    row("inputs 8", "error: usage: inputs");
+    row("move-scale 2", "error: usage: move-scale");
+    row("stray \"a\\q\"", "error: usage: stray");
 }
 
 void TestCtsimFaults::consoleCommands() {
@@ -292,7 +154,10 @@ void TestCtsimFaults::consoleCommands() {
     QFETCH(QString, faults);
     ctsim::ControllerModel model;
     const ctsim::ConsoleResult result = ctsim::runConsoleCommand(model, line, 0);
-    QCOMPARE(result.reply, reply);
+    if (reply.startsWith(QStringLiteral("error: ")))
+        QVERIFY2(result.reply.startsWith(reply), qPrintable(result.reply));
+    else
+        QCOMPARE(result.reply, reply);
     QCOMPARE(model.faults().describe(), faults);
     QVERIFY(result.outputs.empty());
     QVERIFY(!result.quit);
@@ -304,44 +169,29 @@ void TestCtsimFaults::consoleCommandsActOnTheController() {
         return ctsim::runConsoleCommand(driver.model, QString::fromLatin1(line), driver.now);
     };
     driver.send("0CM1");
-
-    QCOMPARE(run("alarm 5C").reply, QStringLiteral("ok alarm 5C"));
-    QCOMPARE(driver.send("0RV"), QByteArray("0%%5C\r\n"));
-    QCOMPARE(driver.send("0%C"), QByteArray("0%C00\r\n"));
-
     QVERIFY(driver.model.receive("0MP0\r\n", driver.now).empty());
     driver.now = 500;
-    const ctsim::ConsoleResult stop = run("emergency on");
-    QCOMPARE(stop.reply, QStringLiteral("ok emergency on"));
-    QCOMPARE(stop.outputs, (Outputs{{"0%%0E\r\n", 500}}));
+    QCOMPARE(run("emergency on").outputs, (Outputs{{"0%%0E\r\n", 500}})); // the homing stops
     QVERIFY(run("status").reply.startsWith(QStringLiteral("status mode=comm homed=no position=1200 ")));
-    QCOMPARE(run("emergency off").reply, QStringLiteral("ok emergency off"));
+    run("emergency off");
     QCOMPARE(driver.send("0%C"), QByteArray("0%C00\r\n"));
-
-    QCOMPARE(run("inputs 3").reply, QStringLiteral("ok inputs 3"));
-    QCOMPARE(driver.send("0RB106"), QByteArray("0RB106FC\r\n"));
-
-    QCOMPARE(run("move-scale 0").reply, QStringLiteral("ok move-scale 0"));
+    run("move-scale 0");
     QCOMPARE(driver.send("0MP0"), QByteArray("0MP00000000000\r\n"));
 
+    run("silent"); // stray lines are never shaped
     const ctsim::ConsoleResult stray = run("stray \"0%%0E\"");
     QCOMPARE(stray.reply, QStringLiteral("ok stray \"0%%0E\""));
     QCOMPARE(stray.outputs, (Outputs{{"0%%0E\r\n", 500}}));
     QCOMPARE(run("stray-raw 0R").outputs, (Outputs{{"0R", 500}}));
-
-    QVERIFY(run("help").reply.startsWith(QStringLiteral("commands: silent [once] | split N GAP [once]")));
-    const ctsim::ConsoleResult quit = run("quit");
-    QCOMPARE(quit.reply, QStringLiteral("ok quit"));
-    QVERIFY(quit.quit);
+    QVERIFY(run("help").reply.startsWith(QStringLiteral("commands: ")));
+    QVERIFY(run("quit").quit);
 }
 
 void TestCtsimFaults::strayEscapes_data() {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("plain") << "0RV120" << QByteArray("0RV120") << true;
     QTest::newRow("quoted with blanks") << "\"a b \"" << QByteArray("a b ") << true;
-    QTest::newRow("one quote kept") << "\"a" << QByteArray("\"a") << true;
     QTest::newRow("CR LF tab") << "a\\r\\n\\tb" << QByteArray("a\r\n\tb") << true;
     QTest::newRow("backslash and quote") << "\\\\\\\"" << QByteArray("\\\"") << true;
     QTest::newRow("hex") << "\\x00\\xfF" << QByteArray("\x00\xff", 2) << true;

@@ -19,10 +19,10 @@ private slots:
 void TestCtsimPacer::pacedCharactersFollowAbsoluteDeadlines_data() {
     QTest::addColumn<qint64>("lateNs");
     QTest::addColumn<qint64>("secondDeadline");
-    QTest::newRow("on time") << qint64(0) << Pacer::CharNs;
-    QTest::newRow("slightly late: made up") << qint64(200'000) << Pacer::CharNs;
-    QTest::newRow("very late: not made up")
-        << qint64(5'000'000) << qint64(5'000'000) - Pacer::CatchUpNs + Pacer::CharNs;
+    // A character takes 1'041'667 ns at 9600 baud; up to 250'000 ns of lateness is made up.
+    QTest::newRow("on time") << qint64(0) << qint64(1'041'667);
+    QTest::newRow("slightly late: made up") << qint64(200'000) << qint64(1'041'667);
+    QTest::newRow("very late: not made up") << qint64(5'000'000) << qint64(5'000'000 - 250'000 + 1'041'667);
 }
 
 void TestCtsimPacer::pacedCharactersFollowAbsoluteDeadlines() {
