@@ -182,6 +182,12 @@ protected:
 private:
     ControllerSession* controller_ = nullptr;
 
+    // The members of the enable groups (FrmMainEnabling.cpp).
+    void enableCommandButtons(bool enabled);
+    void enableToolBarButtons(bool enabled);
+    void enableMenus(bool enabled);
+    void enableMoveControls(bool enabled);
+
     // Building (FrmMainMenus.cpp, FrmMainPanels.cpp).
     void buildMenus();
     void buildToolBar(QWidget* central);

@@ -28,37 +28,54 @@ void enableAll(std::initializer_list<QAction*> actions, bool enabled) {
 
 } // namespace
 
+void FrmMain::enableCommandButtons(bool enabled) {
+    enableAll({cmdFileOpen, cmdSaveFile, cmdLoadtoCt, cmdGetfromCt, cmdPosiDataShogo, cmdReset}, enabled);
+}
+
+void FrmMain::enableToolBarButtons(bool enabled) {
+    for (int index : {1, 2, 3, 5, 7, 8, 9})
+        tbButtons_[index]->setEnabled(enabled);
+}
+
+void FrmMain::enableMenus(bool enabled) {
+    enableAll({mnuFileNew, mnuFileOpen, mnuFileGetfromCt, mnuFileSave, mnuFileSaveAs,
+               mnuFileShogo->menuAction(), mnuFileLoadtoCt, mnuFilePageSetup, mnuFilePrint, mnuShowCtversion,
+               mnuModeChange->menuAction(), mnuView->menuAction()},
+              enabled);
+}
+
+// The wait time itself stays usable only while waiting between steps is chosen.
+void FrmMain::enableMoveControls(bool enabled) {
+    enableAll({cmdMove, cmdDataClear, cmdInp1toF, chkTimerUse, cmdReset, optSelectMove[0], optSelectMove[1],
+               pictureSelectMode, optSelectMode[0], optSelectMode[1], chkRepeat, flgdProgram,
+               optModeSelect[MoveMode], optModeSelect[EditMode]},
+              enabled);
+    txtTimer->setEnabled(enabled && chkTimerUse->isChecked());
+}
+
 void FrmMain::CMDBTN_Muko() {
-    enableAll({cmdFileOpen, cmdSaveFile, cmdLoadtoCt, cmdGetfromCt, cmdPosiDataShogo, cmdReset}, false);
+    enableCommandButtons(false);
 }
 
 void FrmMain::CMDBTN_Yuko() {
-    enableAll({cmdFileOpen, cmdSaveFile, cmdLoadtoCt, cmdGetfromCt, cmdPosiDataShogo, cmdReset}, true);
+    enableCommandButtons(true);
     txtDummy->setFocus();
 }
 
 void FrmMain::ToolBar_Muko() {
-    for (int index : {1, 2, 3, 5, 7, 8, 9})
-        tbButtons_[index]->setEnabled(false);
+    enableToolBarButtons(false);
 }
 
 void FrmMain::ToolBar_Yuko() {
-    for (int index : {1, 2, 3, 5, 7, 8, 9})
-        tbButtons_[index]->setEnabled(true);
+    enableToolBarButtons(true);
 }
 
 void FrmMain::Menyu_Muko() {
-    enableAll({mnuFileNew, mnuFileOpen, mnuFileGetfromCt, mnuFileSave, mnuFileSaveAs,
-               mnuFileShogo->menuAction(), mnuFileLoadtoCt, mnuFilePageSetup, mnuFilePrint, mnuShowCtversion,
-               mnuModeChange->menuAction(), mnuView->menuAction()},
-              false);
+    enableMenus(false);
 }
 
 void FrmMain::Menyu_Yuko() {
-    enableAll({mnuFileNew, mnuFileOpen, mnuFileGetfromCt, mnuFileSave, mnuFileSaveAs,
-               mnuFileShogo->menuAction(), mnuFileLoadtoCt, mnuFilePageSetup, mnuFilePrint, mnuShowCtversion,
-               mnuModeChange->menuAction(), mnuView->menuAction()},
-              true);
+    enableMenus(true);
 }
 
 void FrmMain::CTModeChange_Muko() {
@@ -70,19 +87,11 @@ void FrmMain::CTModeChange_Yuko() {
 }
 
 void FrmMain::MoveHomeMuko() {
-    enableAll({cmdMove, cmdDataClear, cmdInp1toF, chkTimerUse, txtTimer, cmdReset, optSelectMove[0],
-               optSelectMove[1], pictureSelectMode, optSelectMode[0], optSelectMode[1], chkRepeat,
-               flgdProgram, optModeSelect[MoveMode], optModeSelect[EditMode]},
-              false);
+    enableMoveControls(false);
 }
 
 void FrmMain::MoveHomeYuko() {
-    enableAll({cmdMove, cmdDataClear, cmdInp1toF, chkTimerUse, cmdReset, optSelectMove[0], optSelectMove[1],
-               pictureSelectMode, optSelectMode[0], optSelectMode[1], chkRepeat, flgdProgram,
-               optModeSelect[MoveMode], optModeSelect[EditMode]},
-              true);
-    // The wait time stays usable only while waiting between steps is chosen.
-    txtTimer->setEnabled(chkTimerUse->isChecked());
+    enableMoveControls(true);
     txtDummy->setFocus();
 }
 
