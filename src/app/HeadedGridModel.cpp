@@ -10,7 +10,9 @@ HeadedGridModel::HeadedGridModel(int rows, int cols, QObject* parent)
     , cols_(cols)
     , cells_(rows, QList<QString>(cols)) {}
 
-QString HeadedGridModel::text(int row, int col) const { return inGrid(row, col) ? cells_[row][col] : QString(); }
+QString HeadedGridModel::text(int row, int col) const {
+    return inGrid(row, col) ? cells_[row][col] : QString();
+}
 
 void HeadedGridModel::setText(int row, int col, const QString& text) {
     if (!inGrid(row, col))
@@ -22,7 +24,9 @@ void HeadedGridModel::setText(int row, int col, const QString& text) {
         emit dataChanged(index(row - 1, col), index(row - 1, col));
 }
 
-Qt::Alignment HeadedGridModel::alignment(int) const { return Qt::AlignCenter; }
+Qt::Alignment HeadedGridModel::alignment(int) const {
+    return Qt::AlignCenter;
+}
 
 // The fixed column looks like a heading.
 QColor HeadedGridModel::background(int col) const {
@@ -34,9 +38,13 @@ void HeadedGridModel::refreshAll() {
     emit dataChanged(index(0, 0), index(gridRows() - 2, cols_ - 1));
 }
 
-int HeadedGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : gridRows() - 1; }
+int HeadedGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : gridRows() - 1;
+}
 
-int HeadedGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+int HeadedGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cols_;
+}
 
 QVariant HeadedGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())

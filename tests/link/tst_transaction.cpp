@@ -326,7 +326,8 @@ void TestTransaction::moveCommandTimeLimit_data() {
     QTest::addColumn<bool>("portOpen");
     QTest::newRow("move ends in time") << Reply{{"0MP1ABCDEFGHIJ\r\n", 250}} << 0 << true;
     QTest::newRow("move never reported") << Reply{} << 1 << false;
-    QTest::newRow("wrong echo, then the recovery exchange") << Reply{{"0XP1ABCDEFGHIJ\r\n", 100}} << 1 << true;
+    QTest::newRow("wrong echo, then the recovery exchange")
+        << Reply{{"0XP1ABCDEFGHIJ\r\n", 100}} << 1 << true;
 }
 
 void TestTransaction::moveCommandTimeLimit() {
