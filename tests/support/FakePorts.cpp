@@ -2,13 +2,27 @@
 
 namespace zovi::test {
 
-bool ScriptedPort::open(int portNo) {
+bool BufferedPort::open(int portNo) {
     ++opens;
     openedPorts << portNo;
     if (failOpen)
         return false;
     open_ = true;
     return true;
+}
+
+QByteArray BufferedPort::readAll() {
+    QByteArray out;
+    out.swap(rx_);
+    return out;
+}
+
+void BufferedPort::arrive(const QByteArray& bytes) {
+    if (!open_ || bytes.isEmpty())
+        return;
+    rx_ += bytes;
+    if (signalReadyRead)
+        emit readyRead();
 }
 
 void ScriptedPort::write(const QByteArray& bytes) {
@@ -25,29 +39,10 @@ void ScriptedPort::write(const QByteArray& bytes) {
     }
 }
 
-void ScriptedPort::deliverNow(const QByteArray& bytes) {
-    if (!open_)
-        return;
-    rx_ += bytes;
-    if (signalReadyRead)
-        emit readyRead();
-}
-
-QByteArray ScriptedPort::readAll() {
-    QByteArray out;
-    out.swap(rx_);
-    return out;
-}
-
 ModelPort::ModelPort() {
     clock_.start();
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &ModelPort::pump);
-}
-
-bool ModelPort::open(int) {
-    open_ = true;
-    return true;
 }
 
 void ModelPort::write(const QByteArray& bytes) {
@@ -68,28 +63,17 @@ void ModelPort::pump() {
         for (ctsim::Output& output : ticked)
             pending_.push_back(std::move(output));
     }
-    bool delivered = false;
+    QByteArray due;
     while (!pending_.empty() && pending_.front().atMs <= now) {
-        if (open_)
-            rx_ += pending_.front().bytes;
+        due += pending_.front().bytes;
         pending_.pop_front();
-        delivered = true;
     }
-    qint64 next = -1;
-    if (!pending_.empty())
-        next = pending_.front().atMs;
+    qint64 next = pending_.empty() ? -1 : pending_.front().atMs;
     if (const auto deadline = model.nextDeadlineMs(); deadline && (next < 0 || *deadline < next))
         next = *deadline;
     if (next >= 0)
         timer_.start(int(std::max<qint64>(0, next - now)));
-    if (delivered && open_)
-        emit readyRead();
-}
-
-QByteArray ModelPort::readAll() {
-    QByteArray out;
-    out.swap(rx_);
-    return out;
+    arrive(due);
 }
 
 } // namespace zovi::test
