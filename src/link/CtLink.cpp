@@ -153,8 +153,10 @@ void CtLink::sendAndWait(const QByteArray& frame, Limit limit) {
         return;
     QEventLoop loop;
     loop_ = &loop;
+    waitLimit_ = limit;
     waiting_ = true;
-    loop.exec();
+    while (!state.ReplyDoneFlag && !limitReached(limit))
+        loop.exec();
     waiting_ = false;
     loop_ = nullptr;
 }
@@ -163,8 +165,10 @@ bool CtLink::limitReached(Limit limit) const {
     return limit == Limit::Timeout ? state.TimeoutFlag : state.MyTimerUpFlag;
 }
 
+// Only the wait's own limit ends it: the clock check of a move that has just ended ticks once more
+// and may find the move's limit reached while the next command already waits.
 void CtLink::wake() {
-    if (loop_ && (state.ReplyDoneFlag || state.TimeoutFlag || state.MyTimerUpFlag))
+    if (loop_ && (state.ReplyDoneFlag || limitReached(waitLimit_)))
         loop_->quit();
 }
 

@@ -42,6 +42,7 @@ private slots:
     void pollAndReadyReadEachTakeTheReply();
     void moveCommandTimeLimit_data();
     void moveCommandTimeLimit();
+    void moveEndingNearItsLimitLeavesTheNextWaitAlone();
     void clockCheckWrapsAtMidnight_data();
     void clockCheckWrapsAtMidnight();
     void portLampFollowsThePort();
@@ -354,6 +355,21 @@ void TestTransaction::moveCommandTimeLimit() {
     if (reply.isEmpty())
         QCOMPARE(f.messages().last().text, kTimeoutText);
     QTRY_VERIFY_WITH_TIMEOUT(!f.link.TimerMyTimer.isActive(), 300);
+}
+
+// The move's clock check ticks once more after the move has ended; the limit it finds reached then
+// belongs to the move, not to the "0RS" that follows.
+void TestTransaction::moveEndingNearItsLimitLeavesTheNextWaitAlone() {
+    Fixture f;
+    f.port.script({{"0MP1ABCDEFGHIJ\r\n", 20}});
+    f.port.script({{"0RS00\r\n", 250}});
+    f.link.state.MyTimerLimit = 0.5f;
+    QTimer::singleShot(40, [&f] { f.clock.now += 1.0f; }); // the clock passes the limit before the tick
+    QCOMPARE(f.link.SendCtMoveCommand("0MP", 16, "1"), 0);
+    f.link.state.TimeoutMsec = 5000;
+    QCOMPARE(f.link.SendCtCommand("0RS", 7), 0);
+    QCOMPARE(f.port.written, (QByteArrayList{"0MP1\r\n", "0RS\r\n"}));
+    QVERIFY(f.messages().isEmpty());
 }
 
 void TestTransaction::clockCheckWrapsAtMidnight_data() {
