@@ -1,5 +1,6 @@
 #include "link/CtCommands.h"
 #include "link/ReplyFields.h"
+#include "operation/ControllerModes.h"
 #include "support/LinkFixture.h"
 
 #include <QtTest>
@@ -11,7 +12,16 @@ namespace {
 
 using ModelFixture = LinkFixture<ModelPort>;
 
+// The real callers of every command over a scripted far end.
+struct Callers : LinkFixture<ScriptedPort> {
+    CtCommands commands{link};
+    ControllerModes modes{t.ctx, link, view, view, alarms};
+};
+
 } // namespace
+
+using Caller = std::function<void(Callers&)>;
+Q_DECLARE_METATYPE(Caller)
 
 class TestCommands : public QObject {
     Q_OBJECT
@@ -25,6 +35,8 @@ private slots:
     void homeStateReleasesThePortEveryTime_data();
     void homeStateReleasesThePortEveryTime();
     void failedReadStopsAndReleases();
+    void eachCommandWaitsItsOwnTime_data();
+    void eachCommandWaitsItsOwnTime();
 };
 
 void TestCommands::hexFieldsReadAsFarAsTheirDigits_data() {
@@ -157,6 +169,78 @@ void TestCommands::failedReadStopsAndReleases() {
     QVERIFY(!f.port.isOpen());
     QCOMPARE(f.t.op.messages.size(), 1);
     QCOMPARE(f.t.op.messages[0].text, QStringLiteral("Communication error occurs!"));
+}
+
+// Each row: what the operator or the program does, the far end's replies, and every frame written
+// with the reply limit in force as it went out ("-": none).
+void TestCommands::eachCommandWaitsItsOwnTime_data() {
+    QTest::addColumn<Caller>("caller");
+    QTest::addColumn<QByteArrayList>("replies");
+    QTest::addColumn<QStringList>("frames");
+    const auto row = [](const char* name, const Caller& caller, const QByteArrayList& replies,
+                        const QStringList& frames) {
+        QTest::newRow(name) << caller << replies << frames;
+    };
+    const auto raw = [](qint16 timeoutMsec, const QByteArray& command, int length, const QByteArray& data) {
+        return [=](Callers& c) {
+            c.link.state.TimeoutMsec = timeoutMsec;
+            c.link.SendCtCommand(command, length, data);
+        };
+    };
+    row("port check", [](Callers& c) { c.link.CheckCommPort(); }, {"0CM1"}, {"0CM1 1000"});
+    row("recovery keeps the failed command's time-out", [](Callers& c) { c.link.CheckCommPort(); },
+        {"0CM", "0CM0"}, {"0CM1 1000", "0CM0 1000"});
+    row("external start mode", [](Callers& c) { c.modes.mnuModeGaibu_Click(); }, {"0CM1", "0CM0"},
+        {"0CM1 1000", "0CM0 5000"});
+    row("version", [](Callers& c) { c.modes.mnuShowCtversion_Click(); }, {"0CM1", "0RV120000"},
+        {"0CM1 1000", "0RV 5000"});
+    row("version answered by an alarm", [](Callers& c) { c.modes.mnuShowCtversion_Click(); },
+        {"0CM1", "0%%0E", "0%C00"}, {"0CM1 1000", "0RV 5000", "0%C 5000"});
+    row("reset button", [](Callers& c) { c.modes.cmdReset_Click(); }, {"0%C00"}, {"0%C 5000"});
+    row("controller reset", [](Callers& c) { c.modes.ResetCtByCommand(c.view); }, {"0CM1"},
+        {"0CM1 1000", "0CM3 -"});
+    row("home state", [](Callers& c) { c.commands.ReadCtHomeState(); }, {"0RH1"}, {"0RH 5000"});
+    row("present position", [](Callers& c) { c.commands.ReadCtPresentPos(); }, {"0RC00000000FA0"},
+        {"0RC 5000"});
+    row("positions", [](Callers& c) { c.commands.ReadCtPositions(); },
+        {"0RP15212000FA0", "0RP27222002710", "0RP39332003E80"}, {"0RP1 5000", "0RP2 5000", "0RP3 5000"});
+    row("parameters for a move", [](Callers& c) { c.commands.ReadCtParaForMove(); },
+        {"0RD10004E2002020202FF", "0RD1114283C010400FFFF", "0RD12506478A0C8F0FFFF"},
+        {"0RD10 5000", "0RD11 5000", "0RD12 5000"});
+    row("device", [](Callers& c) { c.commands.ReadCtDevice(); },
+        {"0RD141C4C006400FFFFFF", "0RD13050A140101020190", "0RD1114283C010400FFFF"},
+        {"0RD14 5000", "0RD13 5000", "0RD11 5000"});
+    row("parameter write", raw(5000, "0WD", 23, "10004E2002020202FF"), {"0WD10004E2002020202FF"},
+        {"0WD10004E2002020202FF 5000"});
+    row("position write", raw(5000, "0WP", 16, "15212000FA0"), {"0WP15212000FA0"}, {"0WP15212000FA0 5000"});
+    row("outputs", raw(5000, "0RS", 7, {}), {"0RS00"}, {"0RS 5000"});
+    row("register read", raw(5000, "0RB", 10, "105"), {"0RB105FF"}, {"0RB105 5000"});
+    row("register write", raw(5000, "0WB107", 10, "F3"), {"0WB107F3"}, {"0WB107F3 5000"});
+    row("no time-out", raw(0, "0RH", 6, {}), {"0RH1"}, {"0RH -"});
+    const auto move = [](Callers& c) {
+        c.link.state.MyTimerLimit = 7.5f;
+        c.link.SendCtMoveCommand("0MP", 16, "1");
+    };
+    row("move", move, {"0MP15212000FA0"}, {"0MP1 7500"});
+    row("move recovery keeps the move's limit", move, {"0XP15212000FA0", "0CM0"}, {"0MP1 7500", "0CM0 7500"});
+}
+
+void TestCommands::eachCommandWaitsItsOwnTime() {
+    QFETCH(Caller, caller);
+    QFETCH(QByteArrayList, replies);
+    QFETCH(QStringList, frames);
+    Callers c;
+    for (const QByteArray& reply : replies)
+        c.port.scriptText(reply + "\r\n");
+    c.link.state.TimeoutMsec = 2345; // left by an earlier exchange: every caller sets its own
+    caller(c);
+    QStringList written;
+    for (qsizetype i = 0; i < c.port.written.size(); ++i) {
+        const int limit = c.port.limits[i];
+        written << QString::fromLatin1(c.port.written[i].chopped(2)) + QLatin1Char(' ') +
+                       (limit < 0 ? QStringLiteral("-") : QString::number(limit));
+    }
+    QCOMPARE(written, frames);
 }
 
 QTEST_GUILESS_MAIN(TestCommands)

@@ -27,6 +27,7 @@ void BufferedPort::arrive(const QByteArray& bytes) {
 
 void ScriptedPort::write(const QByteArray& bytes) {
     written << bytes;
+    limits << (limitInForce ? limitInForce() : -1);
     if (replies_.empty())
         return;
     const Reply reply = replies_.front();

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QTimer>
 #include <deque>
+#include <functional>
 
 namespace zovi::test {
 
@@ -55,6 +56,10 @@ public:
     void deliverNow(const QByteArray& bytes) { arrive(bytes); } // a stray line from the far end
 
     void write(const QByteArray& bytes) override;
+
+    // Asked at each write for the reply limit then in force, in ms (-1: none); LinkFixture sets it.
+    std::function<int()> limitInForce;
+    QList<int> limits; // one for each written frame
 
 private:
     std::deque<Reply> replies_;

@@ -8,6 +8,7 @@
 #include "support/TestContext.h"
 
 #include <memory>
+#include <type_traits>
 
 namespace zovi::test {
 
@@ -17,6 +18,16 @@ public:
     float now = 1000.0f;
 };
 
+// The limit the link has armed for the reply it waits for: the time-out timer's interval, or the
+// clock limit of a move still waiting; -1 when none is armed.
+inline int armedLimitMs(const CtLink& link) {
+    if (link.timerTimeout.isActive())
+        return link.timerTimeout.interval();
+    if (link.TimerMyTimer.isActive() && !link.state.MyTimerStopFlag)
+        return qRound(link.state.MyTimerLimit * 1000.0f);
+    return -1;
+}
+
 // The link over a given port, with the real alarm list beside the test program.
 template <typename Port> struct LinkFixture {
     explicit LinkFixture(qint16 langNo = 2)
@@ -24,6 +35,10 @@ template <typename Port> struct LinkFixture {
         , alarms(t.ctx, view)
         , link(t.ctx, port, view, alarms, clock) {
         alarms.Get_ErrorList();
+        if constexpr (std::is_same_v<Port, ScriptedPort>)
+            port.limitInForce = [this] {
+                return armedLimitMs(link);
+            };
     }
     const QList<ScriptedOperator::Shown>& messages() const { return t.op.messages; }
 
