@@ -15,6 +15,9 @@ namespace {
 const QByteArray kCrLf = QByteArrayLiteral("\r\n");
 const QByteArray kStatusReply = QByteArrayLiteral("0%%");
 constexpr float kSecondsPerDayWrap = 86399.0f;
+// No reply is longer than 23 characters: of a line that goes on without CR LF (noise on the line),
+// only this many last characters are kept.
+constexpr qsizetype kRecvBufferKept = 256;
 
 } // namespace
 
@@ -180,8 +183,11 @@ void CtLink::timeoutTick() {
 
 void CtLink::receive() {
     if (port_.isOpen()) {
-        if (port_.bytesAvailable() > 0)
+        if (port_.bytesAvailable() > 0) {
             state.RecvBuffer += port_.readAll();
+            if (state.RecvBuffer.size() > kRecvBufferKept)
+                state.RecvBuffer.remove(0, state.RecvBuffer.size() - kRecvBufferKept);
+        }
         if (state.RecvBuffer.endsWith(kCrLf)) {
             state.ReplyDoneFlag = true;
             state.ReplyText = state.RecvBuffer;
@@ -210,7 +216,7 @@ void CtLink::alarmProcedure(bool withIcon) {
 
     QString text = ctx_.msg(504) + kParagraph;
     if (alarms_.AlarmKnownFlag) {
-        text += QStringLiteral("Error No.") + alarms_.AlarmNoText + kParagraph + QLatin1Char('[') +
+        text += ctx_.msg(720) + alarms_.AlarmNoText + kParagraph + QLatin1Char('[') +
                 alarms_.AlarmComment + QLatin1Char(']') + kParagraph +
                 ctx_.msg(number == QLatin1String("0E") ? 366 : 360);
     } else {
