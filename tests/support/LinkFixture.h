@@ -7,9 +7,6 @@
 #include "support/RecordingMainView.h"
 #include "support/TestContext.h"
 
-#include <memory>
-#include <type_traits>
-
 namespace zovi::test {
 
 class FakeClock : public Clock {
@@ -28,22 +25,22 @@ inline int armedLimitMs(const CtLink& link) {
     return -1;
 }
 
-// The link over a given port, with the real alarm list beside the test program.
-template <typename Port> struct LinkFixture {
+// The link over a scripted port, with the real alarm list beside the test program. The port records
+// the limit in force as each frame goes out.
+struct LinkFixture {
     explicit LinkFixture(qint16 langNo = 2)
         : t(langNo)
         , alarms(t.ctx, view)
         , link(t.ctx, port, view, alarms, clock) {
         alarms.Get_ErrorList();
-        if constexpr (std::is_same_v<Port, ScriptedPort>)
-            port.limitInForce = [this] {
-                return armedLimitMs(link);
-            };
+        port.limitInForce = [this] {
+            return armedLimitMs(link);
+        };
     }
     const QList<ScriptedOperator::Shown>& messages() const { return t.op.messages; }
 
     TestContext t;
-    Port port;
+    ScriptedPort port;
     RecordingMainView view;
     AlarmPanel alarms;
     FakeClock clock;
