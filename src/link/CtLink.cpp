@@ -216,9 +216,8 @@ void CtLink::alarmProcedure(bool withIcon) {
 
     QString text = ctx_.msg(504) + kParagraph;
     if (alarms_.AlarmKnownFlag) {
-        text += ctx_.msg(720) + alarms_.AlarmNoText + kParagraph + QLatin1Char('[') +
-                alarms_.AlarmComment + QLatin1Char(']') + kParagraph +
-                ctx_.msg(number == QLatin1String("0E") ? 366 : 360);
+        text += ctx_.msg(720) + alarms_.AlarmNoText + kParagraph + QLatin1Char('[') + alarms_.AlarmComment +
+                QLatin1Char(']') + kParagraph + ctx_.msg(number == QLatin1String("0E") ? 366 : 360);
     } else {
         text += QLatin1Char('[') + alarms_.AlarmComment + QLatin1Char(']');
     }
