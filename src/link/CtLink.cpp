@@ -15,6 +15,9 @@ namespace {
 const QByteArray kCrLf = QByteArrayLiteral("\r\n");
 const QByteArray kStatusReply = QByteArrayLiteral("0%%");
 constexpr float kSecondsPerDayWrap = 86399.0f;
+// No reply is longer than 23 characters: of a line that goes on without CR LF (noise on the line),
+// only this many last characters are kept.
+constexpr qsizetype kRecvBufferKept = 256;
 
 } // namespace
 
@@ -153,8 +156,10 @@ void CtLink::sendAndWait(const QByteArray& frame, Limit limit) {
         return;
     QEventLoop loop;
     loop_ = &loop;
+    waitLimit_ = limit;
     waiting_ = true;
-    loop.exec();
+    while (!state.ReplyDoneFlag && !limitReached(limit))
+        loop.exec();
     waiting_ = false;
     loop_ = nullptr;
 }
@@ -163,8 +168,10 @@ bool CtLink::limitReached(Limit limit) const {
     return limit == Limit::Timeout ? state.TimeoutFlag : state.MyTimerUpFlag;
 }
 
+// Only the wait's own limit ends it: the clock check of a move that has just ended ticks once more
+// and may find the move's limit reached while the next command already waits.
 void CtLink::wake() {
-    if (loop_ && (state.ReplyDoneFlag || state.TimeoutFlag || state.MyTimerUpFlag))
+    if (loop_ && (state.ReplyDoneFlag || limitReached(waitLimit_)))
         loop_->quit();
 }
 
@@ -176,8 +183,11 @@ void CtLink::timeoutTick() {
 
 void CtLink::receive() {
     if (port_.isOpen()) {
-        if (port_.bytesAvailable() > 0)
+        if (port_.bytesAvailable() > 0) {
             state.RecvBuffer += port_.readAll();
+            if (state.RecvBuffer.size() > kRecvBufferKept)
+                state.RecvBuffer.remove(0, state.RecvBuffer.size() - kRecvBufferKept);
+        }
         if (state.RecvBuffer.endsWith(kCrLf)) {
             state.ReplyDoneFlag = true;
             state.ReplyText = state.RecvBuffer;
@@ -206,9 +216,8 @@ void CtLink::alarmProcedure(bool withIcon) {
 
     QString text = ctx_.msg(504) + kParagraph;
     if (alarms_.AlarmKnownFlag) {
-        text += QStringLiteral("Error No.") + alarms_.AlarmNoText + kParagraph + QLatin1Char('[') +
-                alarms_.AlarmComment + QLatin1Char(']') + kParagraph +
-                ctx_.msg(number == QLatin1String("0E") ? 366 : 360);
+        text += ctx_.msg(720) + alarms_.AlarmNoText + kParagraph + QLatin1Char('[') + alarms_.AlarmComment +
+                QLatin1Char(']') + kParagraph + ctx_.msg(number == QLatin1String("0E") ? 366 : 360);
     } else {
         text += QLatin1Char('[') + alarms_.AlarmComment + QLatin1Char(']');
     }

@@ -69,6 +69,7 @@ private:
     AlarmPanel& alarms_;
     Clock& clock_;
     QEventLoop* loop_ = nullptr;
+    Limit waitLimit_ = Limit::Timeout;
     bool waiting_ = false;
 };
 

@@ -13,7 +13,7 @@ struct LinkState {
     bool CommErrorFlag = false;
     bool StatusReplyFlag = false;
     bool MovingFlag = false;
-    QByteArray RecvBuffer; // characters of the reply being collected
+    QByteArray RecvBuffer; // characters of the reply being collected (the last 256 at most)
     QByteArray ReplyText;  // the last complete reply, CR LF included
     QByteArray StatusText; // the status line being decoded
     float MyTimerStart = 0.0f;

@@ -51,7 +51,7 @@ void AlarmPanel::ClearStateLamps() {
 
 void AlarmPanel::clearAlarm() {
     view_.setAlarmLamp(false);
-    view_.setErrorComment(QStringLiteral("No Error"));
+    view_.setErrorComment(ctx_.msg(29));
     view_.setAlarmNo(QString());
 }
 

@@ -33,9 +33,4 @@ struct ModelDriver {
             *elapsedMs = outputs.empty() ? -1 : outputs.front().atMs - start;
         return joined(outputs);
     }
-
-    void exchangeAll(const QList<QByteArray>& commands) {
-        for (const QByteArray& command : commands)
-            exchange(command);
-    }
 };

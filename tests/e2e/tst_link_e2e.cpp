@@ -1,5 +1,6 @@
 #include "app/Options.h"
 #include "link/Clock.h"
+#include "link/CtCommands.h"
 #include "link/CtLink.h"
 #include "link/QtSerialPort.h"
 #include "operation/AlarmPanel.h"
@@ -10,7 +11,7 @@
 
 #include <QElapsedTimer>
 #include <QtTest>
-#include <sys/resource.h>
+#include <ctime>
 
 using namespace zovi;
 using namespace zovi::test;
@@ -19,10 +20,12 @@ namespace {
 
 // The program's own serial stack against the simulator on its pseudo-terminal, COM 1 pointed at it.
 struct Bench {
-    explicit Bench(const QStringList& simulatorArguments = {})
-        : sim(simulatorArguments) {
+    Bench() {
         t.settings.writeText(QStringLiteral("PortDevice1"), sim.path());
         alarms.Get_ErrorList();
+    }
+    bool ok(const char* command) {
+        return sim.command(QString::fromLatin1(command)).startsWith(QStringLiteral("ok"));
     }
     SimulatorProcess sim;
     TestContext t;
@@ -36,119 +39,136 @@ struct Bench {
     ControllerModes modes{t.ctx, link, view, view, alarms};
 };
 
-double cpuSecondsOfThisProcess() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 } // namespace
 
 class TestLinkE2e : public QObject {
     Q_OBJECT
 private slots:
-    void portCheckAndRelease_data();
-    void portCheckAndRelease();
-    void versionQuery();
-    void alarmReplyAndReset();
-    void silentControllerTimesOut();
-    void secondOpenOfTheSamePortFails();
-    void hangUpInTheMiddleOfAReply();
+    void portCheckAndRelease() {
+        for (const bool occupy : {false, true}) {
+            Bench b;
+            b.t.ctx.options.PortOccupyFlag = occupy;
+            QCOMPARE(b.link.OpenCommPort(), 0);
+            QCOMPARE(b.link.CheckCommPort(), 0);
+            QVERIFY(b.sim.command(QStringLiteral("status")).contains(QStringLiteral("mode=comm")));
+            QTRY_VERIFY_WITH_TIMEOUT(b.view.portLamp, 300);
+            b.link.ReleaseCommPort();
+            QCOMPARE(b.port.isOpen(), occupy);
+            QTRY_COMPARE_WITH_TIMEOUT(b.view.portLamp, occupy, 300);
+            QVERIFY(b.t.op.messages.isEmpty());
+            QtSerialPort other([&b](int) { return b.sim.path(); });
+            QVERIFY2(other.open(1) != occupy, "a port in use cannot be opened twice");
+        }
+    }
+
+    // Known answers of the simulator's factory state, worked out by hand from its blocks and records,
+    // at the line's own speed.
+    void readsOfTheSimulatedController() {
+        Bench b;
+        CtCommands commands(b.link);
+        QCOMPARE(b.link.CheckCommPort(), 0);
+        QCOMPARE(commands.ReadCtDevice() + commands.ReadCtParaForMove() + commands.ReadCtPositions() +
+                     commands.ReadCtPresentPos(),
+                 0);
+        const CtDevice& device = commands.device;
+        QCOMPARE(device.modelCode(), QStringLiteral(" 28L-100"));
+        QCOMPARE((QList<int>{device.kind, device.lead, device.ppr, device.vertical}),
+                 (QList<int>{0, 2, 400, 1}));
+        const MoveData& move = commands.move;
+        QCOMPARE(QList<quint16>(move.SpeedTable.begin(), move.SpeedTable.end()),
+                 (QList<quint16>{1, 20, 40, 60, 80, 100, 120, 160, 200, 240}));
+        QCOMPARE((QList<qint32>{move.StrokePulse, move.PosVel[1], move.PosVel[2], move.PosVel[3],
+                                move.PosPulse[1], move.PosPulse[2], move.PosPulse[3], move.PresentPulse}),
+                 (QList<qint32>{20000, 5, 7, 9, 4000, 10000, 16000, 2000}));
+        QVERIFY(b.t.op.messages.isEmpty());
+
+        // At 9600 baud the 5 characters of "0RV" take 5.2 ms to arrive and the 11 of its reply 10.4 ms
+        // more; a reply split in two writes 120 ms apart takes that long.
+        QVERIFY(b.ok("split 2 120 once"));
+        for (const qint64 least : {120, 14}) {
+            QElapsedTimer clock;
+            clock.start();
+            QCOMPARE(b.link.SendCtCommand("0RV", 11), 0);
+            QVERIFY2(clock.elapsed() >= least, qPrintable(QString::number(clock.elapsed())));
+        }
+    }
+
+    void alarmReplyAndReset() {
+        Bench b;
+        QVERIFY(b.ok("alarm 0B"));
+        QCOMPARE(b.link.CheckCommPort(), 0); // mode changes pass while an alarm is latched
+        b.link.state.TimeoutMsec = 5000;
+        QCOMPARE(b.link.SendCtCommand("0RH", 6), 1);
+        QVERIFY(
+            b.t.op.lastText().startsWith(QStringLiteral("Communication error occurs!\r\n\r\nError No.0B")));
+        QVERIFY2(b.view.alarmLamp && b.port.isOpen(), "an alarm leaves the port open");
+        b.modes.cmdReset_Click();
+        QCOMPARE(b.t.op.messages.size(), 1);
+        QVERIFY(!b.view.alarmLamp && !b.port.isOpen());
+        QVERIFY(b.sim.command(QStringLiteral("status")).contains(QStringLiteral("alarm=none")));
+    }
+
+    void silentControllerTimesOut() {
+        Bench b;
+        b.t.ctx.options.PortOccupyFlag = true;
+        QVERIFY(b.ok("silent"));
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(b.link.CheckCommPort(), 1);
+        QVERIFY2(clock.elapsed() >= 1000 && clock.elapsed() < 2000,
+                 qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(!b.port.isOpen(), "a time-out closes even an occupied port");
+        QVERIFY(b.t.op.lastText().startsWith(QStringLiteral("Communication timeout error!")));
+        QVERIFY(b.ok("clear"));
+        QCOMPARE(b.link.CheckCommPort(), 0);
+        QVERIFY(b.port.isOpen());
+    }
+
+    // Every operator command gets exactly one answer line, whatever bytes it holds. Without
+    // --exit-on-eof the simulator keeps serving when its standard input closes; a SIGTERM ends it.
+    void simulatorControlChannel() {
+        Bench b;
+        QProcess& channel = b.sim.process();
+        const QByteArrayList commands{
+            QByteArray("bogus\0x", 7), QByteArray(1, '\0'), "sta\rtus", "\x01\x1b[2J", "\xff\xfe", "status"};
+        channel.write(commands.join('\n') + '\n');
+        QByteArrayList answers;
+        while (answers.size() < commands.size() &&
+               (channel.canReadLine() || channel.waitForReadyRead(3000))) {
+            if (channel.canReadLine())
+                answers << channel.readLine();
+        }
+        QCOMPARE(answers.size(), commands.size());
+        QCOMPARE(answers[0], QByteArray("error: unknown command \"bogus\\x00x\" (try: help)\n"));
+        QCOMPARE(answers[2], QByteArray("error: unknown command \"sta\\x0Dtus\" (try: help)\n"));
+        QVERIFY(answers[5].startsWith("status mode=ext"));
+        channel.closeWriteChannel();
+        QVERIFY(!channel.waitForFinished(200));
+        QCOMPARE(b.link.CheckCommPort(), 0);
+        channel.terminate();
+        QVERIFY(channel.waitForFinished(5000) && channel.exitStatus() == QProcess::NormalExit);
+        QCOMPARE(channel.exitCode(), 0);
+
+        SimulatorProcess once({QStringLiteral("--exit-on-eof")});
+        once.process().closeWriteChannel();
+        QVERIFY(once.process().waitForFinished(5000) && once.process().exitCode() == 0);
+    }
+
+    void hangUpInTheMiddleOfAReply() {
+        Bench b;
+        QVERIFY(b.ok("split 2 3000"));
+        QCOMPARE(b.link.OpenCommPort(), 0);
+        QTimer::singleShot(400, [&b] { b.sim.kill(); });
+        b.link.state.TimeoutMsec = 1500;
+        QCOMPARE(b.link.SendCtCommand("0CM", 6, "1"), 1);
+        QVERIFY(b.t.op.lastText().startsWith(QStringLiteral("Communication timeout error!")));
+        QVERIFY(!b.port.isOpen());
+        const std::clock_t before = std::clock(); // processor time of this process
+        QTest::qWait(1000);
+        const double used = double(std::clock() - before) / CLOCKS_PER_SEC;
+        QVERIFY2(used < 0.2, qPrintable(QStringLiteral("%1 s of CPU in one idle second").arg(used)));
+    }
 };
-
-void TestLinkE2e::portCheckAndRelease_data() {
-    QTest::addColumn<bool>("occupy");
-    QTest::newRow("released after each operation") << false;
-    QTest::newRow("kept open when occupied") << true;
-}
-
-void TestLinkE2e::portCheckAndRelease() {
-    QFETCH(bool, occupy);
-    Bench b;
-    QVERIFY(b.sim.started());
-    b.t.ctx.options.PortOccupyFlag = occupy;
-    QCOMPARE(b.link.OpenCommPort(), 0);
-    QCOMPARE(b.link.CheckCommPort(), 0);
-    QVERIFY(b.sim.command(QStringLiteral("status")).contains(QStringLiteral("mode=comm")));
-    QTRY_VERIFY_WITH_TIMEOUT(b.view.portLamp, 300);
-    b.link.ReleaseCommPort();
-    QCOMPARE(b.port.isOpen(), occupy);
-    QTRY_COMPARE_WITH_TIMEOUT(b.view.portLamp, occupy, 300);
-    QVERIFY(b.t.op.messages.isEmpty());
-}
-
-void TestLinkE2e::versionQuery() {
-    Bench b;
-    b.modes.mnuShowCtversion_Click();
-    QCOMPARE(b.t.op.messages.size(), 1);
-    QCOMPARE(b.t.op.messages[0].text, QStringLiteral("Version of the controller is 120."));
-    QCOMPARE(b.view.panels.value(1), QStringLiteral("The version of this C/T is 120"));
-    QVERIFY2(!b.port.isOpen(), "released after the operation");
-}
-
-void TestLinkE2e::alarmReplyAndReset() {
-    Bench b;
-    QVERIFY(b.sim.command(QStringLiteral("alarm 0B")).startsWith(QStringLiteral("ok")));
-    QCOMPARE(b.link.OpenCommPort(), 0);
-    QCOMPARE(b.link.CheckCommPort(), 0); // mode changes pass while an alarm is latched
-    b.link.state.TimeoutMsec = 5000;
-    QCOMPARE(b.link.SendCtCommand("0RH", 6), 1);
-    QCOMPARE(b.t.op.messages.size(), 1);
-    QVERIFY(b.t.op.messages[0].text.startsWith(
-        QStringLiteral("Communication error occurs!\r\n\r\nError No.0B\r\n\r\n[")));
-    QCOMPARE(b.t.op.messages[0].icon, Icon::Exclamation);
-    QVERIFY(b.view.alarmLamp);
-    QVERIFY2(b.port.isOpen(), "an alarm leaves the port open");
-
-    b.modes.cmdReset_Click();
-    QCOMPARE(b.t.op.messages.size(), 1);
-    QVERIFY(!b.view.alarmLamp);
-    QCOMPARE(b.view.errorComment, QStringLiteral("No Error"));
-    QVERIFY(!b.port.isOpen());
-    QVERIFY(b.sim.command(QStringLiteral("status")).contains(QStringLiteral("alarm=none")));
-}
-
-void TestLinkE2e::silentControllerTimesOut() {
-    Bench b;
-    b.t.ctx.options.PortOccupyFlag = true;
-    QVERIFY(b.sim.command(QStringLiteral("silent")).startsWith(QStringLiteral("ok")));
-    QElapsedTimer clock;
-    clock.start();
-    QCOMPARE(b.link.OpenCommPort(), 0);
-    QCOMPARE(b.link.CheckCommPort(), 1);
-    QVERIFY2(clock.elapsed() >= 1000 && clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
-    QVERIFY2(!b.port.isOpen(), "a time-out closes even an occupied port");
-    QVERIFY(b.t.op.messages.last().text.startsWith(QStringLiteral("Communication timeout error!")));
-
-    QVERIFY(b.sim.command(QStringLiteral("clear")).startsWith(QStringLiteral("ok")));
-    QCOMPARE(b.link.CheckCommPort(), 0);
-    QVERIFY(b.port.isOpen());
-}
-
-void TestLinkE2e::secondOpenOfTheSamePortFails() {
-    Bench b;
-    QCOMPARE(b.link.OpenCommPort(), 0);
-    QtSerialPort other([&b](int) { return b.sim.path(); });
-    QVERIFY(!other.open(1));
-    QVERIFY(!other.errorString().isEmpty());
-}
-
-void TestLinkE2e::hangUpInTheMiddleOfAReply() {
-    Bench b;
-    QVERIFY(b.sim.command(QStringLiteral("split 2 3000")).startsWith(QStringLiteral("ok")));
-    QCOMPARE(b.link.OpenCommPort(), 0);
-    QTimer::singleShot(400, [&b] { b.sim.kill(); });
-    b.link.state.TimeoutMsec = 1500;
-    QCOMPARE(b.link.SendCtCommand("0CM", 6, "1"), 1);
-    QVERIFY(b.t.op.messages.last().text.startsWith(QStringLiteral("Communication timeout error!")));
-    QVERIFY(!b.port.isOpen());
-
-    const double before = cpuSecondsOfThisProcess();
-    QTest::qWait(1000);
-    const double used = cpuSecondsOfThisProcess() - before;
-    QVERIFY2(used < 0.2, qPrintable(QStringLiteral("%1 s of CPU in one idle second").arg(used)));
-}
 
 QTEST_GUILESS_MAIN(TestLinkE2e)
 #include "tst_link_e2e.moc"

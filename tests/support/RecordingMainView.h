@@ -11,10 +11,7 @@ namespace zovi::test {
 // Keeps what the logic last showed on the main window, and counts the enabling calls.
 class RecordingMainView : public MainView, public MainControls, public ParameterStatusView {
 public:
-    void setPortLamp(bool on) override {
-        portLamp = on;
-        portLampHistory << on;
-    }
+    void setPortLamp(bool on) override { portLamp = on; }
     void setAlarmLamp(bool on) override { alarmLamp = on; }
     void setAlarmNo(const QString& text) override { alarmNo = text; }
     void setErrorComment(const QString& text) override { errorComment = text; }
@@ -25,7 +22,7 @@ public:
     }
     void greyAllMoveButtons() override { ++greyed; }
     void setStatusPanel(int panel, const QString& text) override { panels[panel] = text; }
-    void refreshStatusBar() override { ++refreshes; }
+    void refreshStatusBar() override {}
 
     void CMDBTN_Muko() override { calls << QStringLiteral("CMDBTN_Muko"); }
     void CMDBTN_Yuko() override { calls << QStringLiteral("CMDBTN_Yuko"); }
@@ -41,7 +38,6 @@ public:
     void setParaWinStatus(const QString& text) override { paraWinStatus << text; }
 
     bool portLamp = false;
-    QList<bool> portLampHistory;
     bool alarmLamp = false;
     QString alarmNo;
     QString errorComment = QStringLiteral("No Error");
@@ -50,7 +46,6 @@ public:
     bool out2 = true;
     int greyed = 0;
     QMap<int, QString> panels;
-    int refreshes = 0;
     QStringList calls;
     QStringList paraWinStatus;
 };

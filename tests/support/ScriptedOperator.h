@@ -34,7 +34,6 @@ public:
     int beeps = 0;
 
     QString lastText() const { return messages.isEmpty() ? QString() : messages.constLast().text; }
-    int pendingAnswers() const { return int(answers_.size()); }
 
 private:
     QQueue<Answer> answers_;

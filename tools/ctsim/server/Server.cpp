@@ -184,8 +184,19 @@ void Server::runConsoleLine(const QString& line) {
         m_quit = true;
 }
 
+// Exactly one line whatever the answer holds: it may repeat a command with control characters or
+// NUL in it, which are written as \xHH (the escapes "stray" takes).
 void Server::printLine(const QString& line) {
-    std::fputs((line + u'\n').toLocal8Bit().constData(), stdout);
+    QByteArray bytes;
+    for (const char c : line.toLocal8Bit()) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 0x20 || code == 0x7f)
+            bytes += "\\x" + QByteArray::number(code, 16).rightJustified(2, '0').toUpper();
+        else
+            bytes += c;
+    }
+    bytes += '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fflush(stdout);
 }
 
