@@ -44,7 +44,10 @@ std::optional<QStringList> readListFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return splitListItems(QString::fromUtf8(file.readAll()));
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.startsWith(QChar(0xFEFF))) // a byte-order mark is not part of the first item
+        text.remove(0, 1);
+    return splitListItems(text);
 }
 
 } // namespace zovi
