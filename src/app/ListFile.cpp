@@ -44,10 +44,7 @@ std::optional<QStringList> readListFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QString text = QString::fromUtf8(file.readAll());
-    if (text.startsWith(QChar(0xFEFF))) // a byte-order mark is not part of the first item
-        text.remove(0, 1);
-    return splitListItems(text);
+    return splitListItems(QString::fromUtf8(file.readAll()));
 }
 
 } // namespace zovi
