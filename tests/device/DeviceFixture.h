@@ -18,13 +18,11 @@ struct DeviceFixture {
         , catalogue(t.ctx) {
         t.ctx.folder = ProgramFolder(dir.path());
     }
-    // Writes a file into the data folder as it stands (no line-end translation).
     void write(const QString& name, const QByteArray& contents) {
         QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(contents);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
     }
-    // Copies one of the shipped lists into the data folder.
+    // Copies one of the lists shipped beside the test program.
     void ship(const QString& name) { QVERIFY(QFile::copy(t.folder.file(name), dir.filePath(name))); }
     QStringList texts() const {
         QStringList shown;
@@ -38,36 +36,25 @@ struct DeviceFixture {
     DeviceCatalogue catalogue;
 };
 
-// Keeps what the device logic last showed on the main window.
 class RecordingDeviceView : public DeviceView {
 public:
     void setDeviceLabel(const QString& text) override { label = text; }
     void setVqElementVisible(bool visible) override { vqMark = visible; }
     void setOldElementVisible(bool visible) override { oldMark = visible; }
-    void setUnitLine(const QString& mm, const QString& pulse) override {
-        mmLine = mm;
-        pulseLine = pulse;
-    }
+    void setUnitLine(const QString& mm, const QString& pulse) override { mmLine = mm, pulseLine = pulse; }
     void setChangeDeviceEnabled(bool enabled) override { changeEnabled << enabled; }
     void repaintGrids() override { ++repaints; }
-
-    QString label;
-    bool vqMark = false;
-    bool oldMark = true;
-    QString mmLine, pulseLine;
+    QString label, mmLine, pulseLine;
+    bool vqMark = false, oldMark = true;
     QList<bool> changeEnabled;
     int repaints = 0;
 };
 
-// The position table's mm column as a plain map from position to pulse and mm texts.
 class RecordingMmColumn : public PositionMmColumn {
 public:
     QString pulseText(int position) const override { return pulses.value(position); }
     void setMmText(int position, const QString& text) override { mm[position] = text; }
-    void beginRefresh() override { calls << QStringLiteral("begin"); }
-    void endRefresh() override { calls << QStringLiteral("end"); }
     QMap<int, QString> pulses, mm;
-    QStringList calls;
 };
 
 } // namespace zovi::test

@@ -18,31 +18,30 @@ using namespace zovi::test;
 
 namespace {
 
-class RecordingProgress : public StartupProgress {
-public:
-    void open(int maximum, const QString& text) override {
-        calls << QStringLiteral("open %1 %2").arg(maximum).arg(text);
-    }
-    void step(int value) override { calls << QString::number(value); }
-    void close() override { calls << QStringLiteral("close"); }
-    QStringList calls;
-};
-
 // The start-up determination over the program's own serial stack, COM 1 pointed at `device` (the
-// simulator's pseudo-terminal, or a path where no controller is), with the shipped lists.
-struct Startup {
+// simulator's pseudo-terminal, or a path where no controller is), with the shipped lists. Every
+// window it asks for is recorded in `calls`.
+struct Startup : DeviceFixture, StartupProgress {
     explicit Startup(const QString& device) {
-        f.t.settings.writeText(QStringLiteral("PortDevice1"), device);
+        t.settings.writeText(QStringLiteral("PortDevice1"), device);
         for (const char* name : {"nvqdevice.lst", "vqdevice.lst", "jmdevice.lst"})
-            f.ship(QString::fromLatin1(name));
+            ship(QString::fromLatin1(name));
         hooks.askSelection = [this] {
             calls << QStringLiteral("question");
-            return answer;
+            return 0;
         };
         hooks.changeDevice = [this] {
-            calls << QStringLiteral("device selection");
-            if (chooseInDialog)
-                chooseInDialog();
+            calls << QStringLiteral("selection");
+            DeviceChange(t.ctx, catalogue, view).run([this] {
+                DeviceSelectionModel m(t.ctx, catalogue);
+                m.load();
+                if (!choice.isEmpty()) {
+                    m.sizeChosen(choice.left(3));
+                    m.strokeChosen(choice.mid(3));
+                }
+                m.ok();
+                return false;
+            });
         };
         hooks.parkFocus = [this] {
             calls << QStringLiteral("focus");
@@ -51,36 +50,38 @@ struct Startup {
             calls << QStringLiteral("wait %1").arg(ms);
         };
     }
-    int run() {
-        DeviceStartup startup(f.t.ctx, f.catalogue, link, commands, f.view, progress, hooks);
-        return startup.run();
+    void open(int maximum, const QString& text) override {
+        calls << QStringLiteral("[%1 %2").arg(maximum).arg(text);
     }
+    void step(int value) override { calls << QString::number(value); }
+    void close() override { calls << QStringLiteral("]"); }
+
+    int run() { return DeviceStartup(t.ctx, catalogue, link, commands, view, *this, hooks).run(); }
     // Makes the controller describe another actuator, as a parameter write would.
     void writeBlock(const QByteArray& block, const QByteArray& digits) {
-        QCOMPARE(link.OpenCommPort(), 0);
-        QCOMPARE(link.CheckCommPort(), 0);
-        link.state.TimeoutMsec = 5000;
+        QCOMPARE(link.OpenCommPort() + link.CheckCommPort(), 0);
         QCOMPARE(link.SendCtCommand("0WD", 23, block + digits), 0);
         link.CloseCommPort();
     }
+    QString shown() const {
+        return view.label + QLatin1Char('|') + view.mmLine + QLatin1Char('|') + view.pulseLine;
+    }
 
-    struct Fixture : DeviceFixture {
-        RecordingDeviceView view;
-    } f;
+    RecordingDeviceView view;
     RecordingMainView mainView;
     SystemClock clock;
     QtSerialPort port{[this](int n) {
-        return portDeviceName(f.t.ctx, n);
+        return portDeviceName(t.ctx, n);
     }};
-    AlarmPanel alarms{f.t.ctx, mainView};
-    CtLink link{f.t.ctx, port, mainView, alarms, clock};
+    AlarmPanel alarms{t.ctx, mainView};
+    CtLink link{t.ctx, port, mainView, alarms, clock};
     CtCommands commands{link};
-    RecordingProgress progress;
     DeviceStartupHooks hooks;
-    int answer = 0;
-    std::function<void()> chooseInDialog;
+    QString choice; // size and stroke chosen in the device selection
     QStringList calls;
 };
+
+const QString kReading = QStringLiteral("[4 Reading data from controller...");
 
 } // namespace
 
@@ -89,111 +90,68 @@ class TestDeviceStartup : public QObject {
 private slots:
     void readsTheControllersActuator_data();
     void readsTheControllersActuator();
-    void unusableControllerActuatorFallsBackToOffline();
+    void unusableActuatorFallsBackToOffline();
     void noControllerEndsInTheDeviceSelection();
-    void offlineWithAnUnusableStoredDevice();
 };
 
 void TestDeviceStartup::readsTheControllersActuator_data() {
-    QTest::addColumn<QByteArray>("block14"); // empty: the simulator's own actuator
-    QTest::addColumn<QByteArray>("block13");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("units");
+    QTest::addColumn<QByteArray>("blocks"); // blocks 14 and 13 written first; empty: the simulator's own
+    QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("maxPulse");
-    QTest::addColumn<QString>("list");
-    QTest::newRow("the simulator's actuator") << QByteArray() << QByteArray() << "VQ- 28L-100"
-                                              << "1mm = 200Pulse|1Pulse= 0.005mm" << 20000 << " 20L-010";
-    QTest::newRow("a JM actuator") << QByteArray("2348012C02FFFFFF") << QByteArray("050A140101080190")
-                                   << "JM- 35H-300"
-                                   << "1mm = 50Pulse|1Pulse= 0.02mm" << 15000 << " 28L-050";
+    QTest::newRow("the simulator's actuator")
+        << QByteArray() << "VQ- 28L-100|1mm = 200Pulse|1Pulse= 0.005mm" << 20000;
+    QTest::newRow("a JM actuator") << QByteArray("2348012C02FFFFFF050A140101080190")
+                                   << "JM- 35H-300|1mm = 50Pulse|1Pulse= 0.02mm" << 15000;
 }
 
 void TestDeviceStartup::readsTheControllersActuator() {
-    QFETCH(QByteArray, block14);
-    QFETCH(QByteArray, block13);
-    QFETCH(QString, label);
-    QFETCH(QString, units);
+    QFETCH(QByteArray, blocks);
+    QFETCH(QString, shown);
     QFETCH(int, maxPulse);
-    QFETCH(QString, list);
     SimulatorProcess sim;
     QVERIFY(sim.started());
     Startup s(sim.path());
-    if (!block14.isEmpty()) {
-        s.writeBlock("14", block14);
-        s.writeBlock("13", block13);
+    if (!blocks.isEmpty()) {
+        s.writeBlock("14", blocks.left(16));
+        s.writeBlock("13", blocks.mid(16));
     }
-    s.f.t.settings.writeText(QStringLiteral("Device"), QStringLiteral("JM")); // replaced by the controller's
+    s.t.settings.writeText(QStringLiteral("Device"), QStringLiteral("JM")); // replaced by the controller's
     QCOMPARE(s.run(), 0);
-    QCOMPARE(s.calls, (QStringList{"question", "wait 1000", "focus"}));
-    QCOMPARE(s.progress.calls,
-             (QStringList{"open 4 Reading data from controller...", "1", "2", "3", "4", "close"}));
-    QCOMPARE(s.f.view.label, label);
-    QCOMPARE(s.f.view.mmLine + QLatin1Char('|') + s.f.view.pulseLine, units);
-    QCOMPARE(s.f.t.ctx.device.DevMaxPulse, qint32(maxPulse));
-    QCOMPARE(s.f.catalogue.deviceTable().rows.constFirst().code, list);
-    QCOMPARE(s.f.t.settings.readText(QStringLiteral("Device"), {}), label.left(2));
-    QCOMPARE(s.f.t.settings.readText(QStringLiteral("DevSize"), {}), label.mid(3, 3));
-    QVERIFY2(s.f.t.op.messages.isEmpty(), qPrintable(s.f.t.op.lastText()));
+    QCOMPARE(s.calls, (QStringList{"question", kReading, "1", "2", "3", "4", "wait 1000", "focus", "]"}));
+    QCOMPARE(s.shown(), shown);
+    QCOMPARE(s.t.ctx.device.DevMaxPulse, qint32(maxPulse));
+    QCOMPARE(s.catalogue.deviceTable().rows.constFirst().code.mid(1, 2),
+             s.t.ctx.device.IsVqSeries ? "20" : "28");
+    QCOMPARE(s.t.settings.readText(QStringLiteral("Device"), {}) +
+                 s.t.settings.readText(QStringLiteral("DevSize"), {}),
+             shown.left(2) + shown.mid(3, 3));
+    QVERIFY2(s.t.op.messages.isEmpty(), qPrintable(s.t.op.lastText()));
     QVERIFY2(!s.port.isOpen(), "released after the read");
     QVERIFY(sim.command(QStringLiteral("status")).contains(QStringLiteral("mode=comm")));
 }
 
-void TestDeviceStartup::unusableControllerActuatorFallsBackToOffline() {
+void TestDeviceStartup::unusableActuatorFallsBackToOffline() {
     SimulatorProcess sim;
     QVERIFY(sim.started());
     Startup s(sim.path());
     s.writeBlock("14", "1C4C000500FFFFFF"); // stroke 5 mm
     QCOMPARE(s.run(), 1);
-    QCOMPARE(s.f.texts(),
-             QStringList{QStringLiteral("The controller describes an actuator that cannot be used "
-                                        "( 28L-005).")});
-    QCOMPARE(s.calls, (QStringList{"question", "device selection", "focus"}));
-    QCOMPARE(s.progress.calls.constLast(), QStringLiteral("close"));
-    QCOMPARE(s.f.view.label, QStringLiteral("VQ- 28L-100")); // the stored device
-    QVERIFY(s.f.t.settings.values().size() == 1);            // nothing stored but the port's device
+    QCOMPARE(s.texts(), QStringList{"The controller describes an actuator that cannot be used ( 28L-005)."});
+    QCOMPARE(s.calls, (QStringList{"question", kReading, "]", "selection", "focus"}));
+    QCOMPARE(s.shown(), QStringLiteral("VQ- 28L-100|1mm = 200Pulse|1Pulse= 0.005mm")); // the stored device
     QVERIFY(!s.port.isOpen());
 }
 
 void TestDeviceStartup::noControllerEndsInTheDeviceSelection() {
     Startup s(QStringLiteral("/nonexistent/ttyZOVI"));
-    s.f.t.settings.writeText(QStringLiteral("DevSpeed"), QStringLiteral("H"));
-    s.chooseInDialog = [&s] {
-        DeviceChange change(s.f.t.ctx, s.f.catalogue, s.f.view);
-        change.run([&s] {
-            DeviceSelectionModel m(s.f.t.ctx, s.f.catalogue);
-            m.load();
-            m.sizeChosen(QStringLiteral(" 50"));
-            m.strokeChosen(QStringLiteral("700"));
-            m.ok();
-            return m.cancelled;
-        });
-    };
+    s.t.settings.writeText(QStringLiteral("DevSpeed"), QStringLiteral("H"));
+    s.choice = QStringLiteral(" 2010"); // size " 20", stroke 10: only L, and a mark in the full label
     QCOMPARE(s.run(), 1);
-    QCOMPARE(s.f.texts(), QStringList{QStringLiteral("Failed in opening of a communication port.")});
-    QCOMPARE(s.progress.calls, (QStringList{"open 4 Reading data from controller...", "close"}));
-    QCOMPARE(s.calls, (QStringList{"question", "device selection", "focus"}));
-    const DeviceState& dev = s.f.t.ctx.device;
-    QCOMPARE(QStringLiteral("[%1] %2 %3").arg(dev.DevSize, dev.DevSpeed).arg(dev.DevStroke),
-             QStringLiteral("[ 50] H 700"));
-    QCOMPARE(dev.DevLead, qint16(4));
-    QCOMPARE(dev.DevMaxPulse, qint32(70000));
-    QCOMPARE(s.f.view.label, QStringLiteral("VQ- 50H-700"));
-    QCOMPARE(s.f.view.mmLine, QStringLiteral("1mm = 100Pulse"));
-    QCOMPARE(s.f.t.settings.readText(QStringLiteral("DevStroke"), {}), QStringLiteral("700"));
-}
-
-void TestDeviceStartup::offlineWithAnUnusableStoredDevice() {
-    Startup s(QStringLiteral("/nonexistent/ttyZOVI"));
-    s.answer = 1;
-    s.f.t.settings.writeText(QStringLiteral("DevStroke"), QStringLiteral("701"));
-    QCOMPARE(s.run(), 1);
-    QCOMPARE(s.f.texts(), QStringList{QStringLiteral("Type not selected.\r\n\r\nPlease select tyep again.")});
-    QVERIFY2(s.progress.calls.isEmpty(), "the controller is not asked");
-    QCOMPARE(s.calls, (QStringList{"question", "device selection", "focus"}));
-    // The selection was cancelled: the device stays as the defaults give it.
-    QCOMPARE(s.f.view.label, QStringLiteral("VQ- 28L-100"));
-    QCOMPARE(s.f.view.pulseLine, QStringLiteral("1Pulse= 0.005mm"));
-    QCOMPARE(s.f.t.ctx.device.DevMaxPulse, qint32(20000));
+    QCOMPARE(s.texts(), QStringList{QStringLiteral("Failed in opening of a communication port.")});
+    QCOMPARE(s.calls, (QStringList{"question", kReading, "]", "selection", "focus"}));
+    QCOMPARE(s.shown(), QStringLiteral("VQ- 20L-10|1mm = 200Pulse|1Pulse= 0.005mm"));
+    QCOMPARE(s.t.ctx.device.DevMaxPulse, qint32(2000));
+    QCOMPARE(s.t.settings.readText(QStringLiteral("DevStroke"), {}), QStringLiteral("10"));
 }
 
 QTEST_GUILESS_MAIN(TestDeviceStartup)
