@@ -240,35 +240,14 @@ QString stdPrmFileName(const QString& series, bool isNewType) {
 }
 
 QString listProblemText(const Texts& texts, const ListProblem& problem) {
-    QString reason;
-    switch (problem.fault) {
-    case ListFault::None:
+    if (problem.ok())
         return QString();
-    case ListFault::Missing:
-        reason = texts(901);
-        break;
-    case ListFault::Unreadable:
-        reason = texts(902);
-        break;
-    case ListFault::Empty:
-        reason = texts(903);
-        break;
-    case ListFault::BadCount:
-        reason = texts(904);
-        break;
-    case ListFault::TooManyRecords:
-        reason = texts(905);
-        break;
-    case ListFault::Truncated:
-        reason = texts(906).arg(problem.announced).arg(problem.found);
-        break;
-    case ListFault::BadRecord:
-        reason = texts(907).arg(problem.record);
-        break;
-    case ListFault::TooManySizes:
-        reason = texts(908);
-        break;
-    }
+    // Texts 901 to 908 tell the faults in the order of ListFault.
+    QString reason = texts(900 + int(problem.fault));
+    if (problem.fault == ListFault::Truncated)
+        reason = reason.arg(problem.announced).arg(problem.found);
+    else if (problem.fault == ListFault::BadRecord)
+        reason = reason.arg(problem.record);
     return texts(900).arg(QDir::toNativeSeparators(problem.path)) + QLatin1Char(' ') + reason;
 }
 

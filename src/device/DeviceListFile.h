@@ -24,6 +24,7 @@ class Texts;
 inline constexpr int kMaxListRecords = 99;
 inline constexpr int kMaxListSizes = 6;
 
+// The order is that of the catalogue's texts 901 to 908, which tell the operator what is wrong.
 enum class ListFault {
     None,
     Missing,        // no such file

@@ -36,6 +36,18 @@ struct DeviceFixture {
     DeviceCatalogue catalogue;
 };
 
+// "VQ NEW 0 [ 28]L-100 2/400 vertical": series, type, list kind, size, speed, stroke, lead/PPR.
+inline QString describe(const DeviceState& d) {
+    return QStringLiteral("%1 %2 %3 [%4]%5-%6 %7/%8%9")
+        .arg(d.IsVqSeries ? "VQ" : "JM", d.NewOldText)
+        .arg(d.DevListKind)
+        .arg(d.DevSize, d.DevSpeed)
+        .arg(d.DevStroke)
+        .arg(d.DevLead)
+        .arg(d.DevPPR)
+        .arg(d.VerticalFlag ? " vertical" : "");
+}
+
 class RecordingDeviceView : public DeviceView {
 public:
     void setDeviceLabel(const QString& text) override { label = text; }

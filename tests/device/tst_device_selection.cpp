@@ -45,17 +45,6 @@ struct Selection : DeviceFixture {
     RecordingMmColumn positions;
 };
 
-QString device(const DeviceState& d) {
-    return QStringLiteral("%1 %2 %3 [%4]%5-%6 %7/%8%9")
-        .arg(seriesWord(d.IsVqSeries), d.NewOldText)
-        .arg(d.DevListKind)
-        .arg(d.DevSize, d.DevSpeed)
-        .arg(d.DevStroke)
-        .arg(d.DevLead)
-        .arg(d.DevPPR)
-        .arg(d.VerticalFlag ? " vertical" : "");
-}
-
 QString marks(const RecordingDeviceView& v) {
     return QStringLiteral("%1 %2").arg(v.vqMark ? "vq" : "-", v.oldMark ? "old" : "new");
 }
@@ -122,7 +111,7 @@ void TestDeviceSelection::adoptAndCompareTheControllersDevice() {
     DeviceState dev;
     RecordingDeviceView view;
     adoptCtDevice(dev, reply, view);
-    QCOMPARE(device(dev) + QLatin1Char(' ') + marks(view), adopted);
+    QCOMPARE(describe(dev) + QLatin1Char(' ') + marks(view), adopted);
     QCOMPARE(dev.VTypeFlag, dev.VerticalFlag);
     // The reply's vertical flag differs only where the kind overrides it; any other field by itself.
     QCOMPARE(compareCtDevice(dev, reply), dev.VerticalFlag == vertical ? 0 : 1);
@@ -236,7 +225,7 @@ void TestDeviceSelection::changeDevice() {
         m.ok();
     }));
     const DeviceState& dev = f.t.ctx.device;
-    QCOMPARE(QStringList({device(dev), f.view.label, marks(f.view), f.view.mmLine}).join('|'), result);
+    QCOMPARE(QStringList({describe(dev), f.view.label, marks(f.view), f.view.mmLine}).join('|'), result);
     QCOMPARE(dev.DevMaxPulse, qint32(conv::devMaxPulse(dev.DevStroke, dev.DevLead, dev.DevPPR)));
     QCOMPARE(f.t.settings.readText(QStringLiteral("DevSize"), {}) +
                  f.t.settings.readText(QStringLiteral("Vertical"), {}),
@@ -250,12 +239,12 @@ void TestDeviceSelection::changeDevice() {
 
 void TestDeviceSelection::cancelledOrUnlistedChoiceKeepsTheDevice() {
     Selection f(QStringLiteral("VQ NEW  28L100"));
-    const QString before = device(f.t.ctx.device);
+    const QString before = describe(f.t.ctx.device);
     QVERIFY(!f.change([](DeviceSelectionModel& m) {
         m.seriesClicked(1);
         m.cancel();
     }));
-    QCOMPARE(device(f.t.ctx.device), before);
+    QCOMPARE(describe(f.t.ctx.device), before);
     QCOMPARE(f.t.ctx.device.SeriesText, QStringLiteral("JM")); // the dialog's, until the caller sets it again
     QVERIFY(f.t.op.messages.isEmpty());
 
@@ -266,7 +255,7 @@ void TestDeviceSelection::cancelledOrUnlistedChoiceKeepsTheDevice() {
         m.ok();
     }));
     QCOMPARE(f.texts(), QStringList{f.t.ctx.texts.joined({441, 442})});
-    QCOMPARE(device(f.t.ctx.device), before);
+    QCOMPARE(describe(f.t.ctx.device), before);
     QCOMPARE(f.t.ctx.device.PrevDevStroke, qint16(999)); // the last choice stays the last choice
     QCOMPARE(marks(f.view), QStringLiteral("vq new"));
     QVERIFY(f.t.settings.values().isEmpty() && f.view.label.isEmpty() && f.positions.mm.isEmpty());

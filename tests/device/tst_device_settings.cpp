@@ -6,21 +6,6 @@
 using namespace zovi;
 using namespace zovi::test;
 
-namespace {
-
-QString stored(const DeviceState& d) {
-    return QStringLiteral("%1%2 %3 [%4]%5-%6 %7/%8%9")
-        .arg(d.IsVqSeries ? "VQ" : "JM", d.NewOldText)
-        .arg(d.DevListKind)
-        .arg(d.DevSize, d.DevSpeed)
-        .arg(d.DevStroke)
-        .arg(d.DevLead)
-        .arg(d.DevPPR)
-        .arg(d.VerticalFlag ? " vertical" : "");
-}
-
-} // namespace
-
 class TestDeviceSettings : public QObject {
     Q_OBJECT
 private slots:
@@ -35,22 +20,23 @@ void TestDeviceSettings::load_data() {
     QTest::addColumn<QString>("keys"); // key=value;... over an empty store
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("device");
-    QTest::newRow("empty store") << "" << 0 << "VQNEW 0 [ 28]L-100 2/400 vertical";
-    QTest::newRow("lead from the list") << "DevSpeed=H;DevLead=9" << 0 << "VQNEW 0 [ 28]H-100 6/400 vertical";
-    QTest::newRow("NEW but not vertical") << "Vertical=0" << 0 << "VQNEW 0 [ 28]L-100 2/400";
+    QTest::newRow("empty store") << "" << 0 << "VQ NEW 0 [ 28]L-100 2/400 vertical";
+    QTest::newRow("lead from the list")
+        << "DevSpeed=H;DevLead=9" << 0 << "VQ NEW 0 [ 28]H-100 6/400 vertical";
+    QTest::newRow("NEW but not vertical") << "Vertical=0" << 0 << "VQ NEW 0 [ 28]L-100 2/400";
     QTest::newRow("OLD, NewType 2") << "NewType=2;DevSize=42D;DevStroke=500" << 0
-                                    << "VQOLD 1 [42D]L-500 4/400 vertical";
+                                    << "VQ OLD 1 [42D]L-500 4/400 vertical";
     QTest::newRow("anything but VQ is JM")
-        << "Device=vq;DevSize= 42;DevSpeed=Hx;DevStroke=600" << 1 << "JMNEW 2 [ 42]Hx-600 7/400 vertical";
+        << "Device=vq;DevSize= 42;DevSpeed=Hx;DevStroke=600" << 1 << "JM NEW 2 [ 42]Hx-600 7/400 vertical";
     QTest::newRow("JM") << "Device=JM;NewType=0;DevSpeed=H;DevStroke=200;DevPPR=800;Vertical=0" << 0
-                        << "JMOLD 2 [ 28]H-200 6/800";
+                        << "JM OLD 2 [ 28]H-200 6/800";
     QTest::newRow("not in the list: lead kept")
-        << "DevStroke=250;DevSpeed=H" << 1 << "VQNEW 0 [ 28]H-250 7/400 vertical";
-    QTest::newRow("stroke 9") << "DevStroke=9" << 1 << "VQNEW 0 [old]?-0 7/400 vertical";
-    QTest::newRow("stroke 701") << "DevStroke=701" << 1 << "VQNEW 0 [old]?-0 7/400 vertical";
-    QTest::newRow("size of two characters") << "DevSize=28" << 1 << "VQNEW 0 [old]?-0 7/400 vertical";
-    QTest::newRow("lower-case speed") << "DevSpeed=l" << 1 << "VQNEW 0 [old]?-0 7/400 vertical";
-    QTest::newRow("empty speed") << "DevSpeed=" << 1 << "VQNEW 0 [old]?-0 7/400 vertical";
+        << "DevStroke=250;DevSpeed=H" << 1 << "VQ NEW 0 [ 28]H-250 7/400 vertical";
+    QTest::newRow("stroke 9") << "DevStroke=9" << 1 << "VQ NEW 0 [old]?-0 7/400 vertical";
+    QTest::newRow("stroke 701") << "DevStroke=701" << 1 << "VQ NEW 0 [old]?-0 7/400 vertical";
+    QTest::newRow("size of two characters") << "DevSize=28" << 1 << "VQ NEW 0 [old]?-0 7/400 vertical";
+    QTest::newRow("lower-case speed") << "DevSpeed=l" << 1 << "VQ NEW 0 [old]?-0 7/400 vertical";
+    QTest::newRow("empty speed") << "DevSpeed=" << 1 << "VQ NEW 0 [old]?-0 7/400 vertical";
 }
 
 void TestDeviceSettings::load() {
@@ -68,7 +54,7 @@ void TestDeviceSettings::load() {
     t.ctx.device.DevLead = 7;
     bool oldShown = false;
     QCOMPARE(loadDeviceSettings(t.ctx, catalogue, &oldShown), result);
-    QCOMPARE(stored(t.ctx.device), device);
+    QCOMPARE(describe(t.ctx.device), device);
     QCOMPARE(oldShown, !t.ctx.device.IsNewType);
     QCOMPARE(t.ctx.device.MmPerPulse, double(t.ctx.device.DevLead) / t.ctx.device.DevPPR);
     if (result == 0)
@@ -118,7 +104,7 @@ void TestDeviceSettings::savedDeviceLoadsBack() {
     DeviceCatalogue catalogue(t.ctx);
     dev = DeviceState();
     QCOMPARE(loadDeviceSettings(t.ctx, catalogue), 0);
-    QCOMPARE(stored(dev), QStringLiteral("JMOLD 2 [ 35]H-400 8/800"));
+    QCOMPARE(describe(dev), QStringLiteral("JM OLD 2 [ 35]H-400 8/800"));
 
     // A NEW device is saved as vertical whatever was loaded.
     dev.IsVqSeries = dev.IsNewType = true;
