@@ -2,8 +2,10 @@
 #include "app/Desktop.h"
 #include "app/ProgramFolder.h"
 #include "app/SettingsStore.h"
+#include "device/DeviceCatalogue.h"
 #include "ui/AppFont.h"
 #include "ui/FrmMain.h"
+#include "ui/MainDeviceView.h"
 #include "ui/StartupRoutine.h"
 #include "ui/WidgetOperator.h"
 
@@ -32,7 +34,12 @@ int main(int argc, char* argv[]) {
     AppContext ctx(settings, catalogue, oper, folder);
     SystemDesktop desktop;
 
+    DeviceCatalogue devices(ctx);
+
     StartupRoutine startup(ctx, desktop);
+    startup.determineDevice = [&ctx, &devices](MainProgram& started) {
+        determineDeviceAtStartup(ctx, devices, started);
+    };
     MainProgram program = startup.run();
     QObject::connect(program.window.get(), &FrmMain::exitRequested, &app, &QApplication::quit);
     QApplication::setQuitOnLastWindowClosed(true);

@@ -8,8 +8,6 @@
 
 namespace zovi {
 
-class DeviceListLookup;
-
 // The state of one run, created by main() (or by a test) and handed to every part by reference.
 class AppContext {
 public:
@@ -19,7 +17,6 @@ public:
     const Catalogue& catalogue;
     Operator& op;
     ProgramFolder folder;
-    DeviceListLookup* deviceLists = nullptr;
 
     LanguageState lang;
     OptionsState options;

@@ -24,6 +24,7 @@ namespace zovi {
 
 class AppContext;
 class Desktop;
+class DeviceCatalogue;
 class PositionButton;
 class PositionGridModel;
 class ProgramGridModel;
@@ -53,6 +54,9 @@ public:
     // Set by attachController: what the close request needs of the port.
     std::function<bool()> portIsOpen;
     std::function<void()> closePort;
+
+    // Gives the window the run's device catalogue, which the device change (cmdChangeDev) works on.
+    void attachDevices(DeviceCatalogue& catalogue);
 
     // --- Grids and editors
     PositionGridModel& positionModel() const { return *positionModel_; }
@@ -181,6 +185,7 @@ protected:
 
 private:
     ControllerSession* controller_ = nullptr;
+    DeviceCatalogue* devices_ = nullptr;
 
     // The members of the enable groups (FrmMainEnabling.cpp).
     void enableCommandButtons(bool enabled);

@@ -9,7 +9,6 @@ void FrmMain::cmdSaveFile_Click() {}
 void FrmMain::cmdGetfromCt_Click() {}
 void FrmMain::cmdLoadtoCt_Click() {}
 void FrmMain::cmdPosiDataShogo_Click() {}
-void FrmMain::cmdChangeDev_Click() {}
 void FrmMain::cmdMove_Click() {}
 void FrmMain::cmdStop_Click() {}
 void FrmMain::cmdTmpStop_Click() {}

@@ -2,8 +2,9 @@
 
 #include "app/AppContext.h"
 #include "app/ControllerSession.h"
-#include "app/DeviceSettings.h"
 #include "app/Startup.h"
+#include "device/DeviceCatalogue.h"
+#include "device/DeviceSettings.h"
 #include "ui/FrmMain.h"
 #include "ui/FrmSplash.h"
 #include "ui/Twips.h"
@@ -33,8 +34,10 @@ MainProgram StartupRoutine::run() {
 
     if (determineDevice)
         determineDevice(program);
-    else
-        loadDeviceSettings(ctx_);
+    else {
+        DeviceCatalogue lists(ctx_);
+        loadDeviceSettings(ctx_, lists);
+    }
     return program;
 }
 

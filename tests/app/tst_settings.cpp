@@ -1,6 +1,4 @@
-#include "app/DeviceSettings.h"
 #include "app/Startup.h"
-#include "device/DeviceListLookup.h"
 #include "support/TestContext.h"
 
 #include <QDir>
@@ -11,27 +9,6 @@
 using namespace zovi;
 using zovi::test::TestContext;
 
-namespace {
-
-// A device list that can be read and answers one lead for every model.
-class FixedLeadLookup : public DeviceListLookup {
-public:
-    explicit FixedLeadLookup(qint16 lead)
-        : lead_(lead) {}
-    bool listReadable(bool, bool) override { return true; }
-    qint16 lookupLead(bool isVq, bool isNew, const QString& size, const QString& speed,
-                      qint16 stroke) override {
-        asked = QStringLiteral("%1 %2 [%3] %4 %5").arg(isVq).arg(isNew).arg(size, speed).arg(stroke);
-        return lead_;
-    }
-    QString asked;
-
-private:
-    qint16 lead_;
-};
-
-} // namespace
-
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
@@ -40,16 +17,6 @@ private slots:
     void storedNumbersAreRead();
     void startupFlagsFollowStoredNumbers_data();
     void startupFlagsFollowStoredNumbers();
-    void deviceCheckRejectsUnusableValues_data();
-    void deviceCheckRejectsUnusableValues();
-    void storedLeadIsUsedWhenNoListCanBeRead_data();
-    void storedLeadIsUsedWhenNoListCanBeRead();
-    void leadComesFromTheDeviceList();
-    void deviceNotInListFails();
-    void newTypeWithoutVerticalRoundTrip();
-    void seriesAndTypeGiveTheListKind_data();
-    void seriesAndTypeGiveTheListKind();
-    void savedDeviceLoadsBack();
     void platformStoreKeepsValuesInItsSection();
 };
 
@@ -65,20 +32,6 @@ void TestSettings::emptyStoreGivesDefaults() {
     QCOMPARE(t.ctx.operation.LastPosNo, qint16(-1));
     QVERIFY(!t.ctx.operation.MoveDataReadFlag);
     QCOMPARE(t.settings.readInt(QStringLiteral("PortNo"), 1), qint16(1));
-
-    QCOMPARE(loadDeviceSettings(t.ctx), 0);
-    const DeviceState& dev = t.ctx.device;
-    QVERIFY(dev.IsVqSeries);
-    QVERIFY(dev.IsNewType);
-    QCOMPARE(dev.NewOldText, QStringLiteral("NEW"));
-    QCOMPARE(dev.DevListKind, qint16(0));
-    QCOMPARE(dev.DevSize, QStringLiteral(" 28"));
-    QCOMPARE(dev.DevSpeed, QStringLiteral("L"));
-    QCOMPARE(dev.DevStroke, qint16(100));
-    QCOMPARE(dev.DevLead, qint16(2));
-    QCOMPARE(dev.DevPPR, qint16(400));
-    QVERIFY(dev.VerticalFlag);
-    QCOMPARE(dev.MmPerPulse, 2.0 / 400.0);
     QVERIFY2(t.settings.values().isEmpty(), "loading must not write");
 }
 
@@ -135,195 +88,6 @@ void TestSettings::startupFlagsFollowStoredNumbers() {
     QCOMPARE(t.ctx.options.PortOccupyFlag, on);
     QCOMPARE(t.ctx.options.PlsPosFlag, on);
     QCOMPARE(t.ctx.options.MmRoundUpFlag, on);
-}
-
-void TestSettings::deviceCheckRejectsUnusableValues_data() {
-    QTest::addColumn<QString>("size");
-    QTest::addColumn<QString>("speed");
-    QTest::addColumn<QString>("stroke");
-    QTest::addColumn<int>("result");
-    QTest::newRow("usable") << " 35"
-                            << "H"
-                            << "50" << 0;
-    QTest::newRow("size with letter") << "42D"
-                                      << "L"
-                                      << "700" << 0;
-    QTest::newRow("shortest stroke") << " 28"
-                                     << "L"
-                                     << "10" << 0;
-    QTest::newRow("stroke 9") << " 28"
-                              << "L"
-                              << "9" << 1;
-    QTest::newRow("stroke 701") << " 28"
-                                << "L"
-                                << "701" << 1;
-    QTest::newRow("size of two characters") << "28"
-                                            << "L"
-                                            << "100" << 1;
-    QTest::newRow("size of four characters") << " 28 "
-                                             << "L"
-                                             << "100" << 1;
-    QTest::newRow("lower-case speed") << " 28"
-                                      << "l"
-                                      << "100" << 1;
-    QTest::newRow("empty speed") << " 28"
-                                 << ""
-                                 << "100" << 1;
-    QTest::newRow("speed beyond Z") << " 28"
-                                    << "["
-                                    << "100" << 1;
-    QTest::newRow("only the first speed letter counts") << " 28"
-                                                        << "Hx"
-                                                        << "100" << 0;
-}
-
-void TestSettings::deviceCheckRejectsUnusableValues() {
-    QFETCH(QString, size);
-    QFETCH(QString, speed);
-    QFETCH(QString, stroke);
-    QFETCH(int, result);
-    TestContext t;
-    t.settings.writeText(QStringLiteral("DevSize"), size);
-    t.settings.writeText(QStringLiteral("DevSpeed"), speed);
-    t.settings.writeText(QStringLiteral("DevStroke"), stroke);
-    t.ctx.device.DevSize = QStringLiteral("old");
-    QCOMPARE(loadDeviceSettings(t.ctx), result);
-    if (result == 0) {
-        QCOMPARE(t.ctx.device.DevSize, size);
-        QCOMPARE(t.ctx.device.PrevDevSize, size);
-        QCOMPARE(t.ctx.device.PrevDevSpeed, speed);
-        QCOMPARE(int(t.ctx.device.PrevDevStroke), stroke.toInt());
-    } else {
-        QCOMPARE(t.ctx.device.DevSize, QStringLiteral("old"));
-    }
-}
-
-void TestSettings::storedLeadIsUsedWhenNoListCanBeRead_data() {
-    QTest::addColumn<QString>("lead");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("devLead");
-    QTest::newRow("2 is the smallest") << "2" << 0 << 2;
-    QTest::newRow("10 is the largest") << "10" << 0 << 10;
-    QTest::newRow("1 fails") << "1" << 1 << 7;
-    QTest::newRow("11 fails") << "11" << 1 << 7;
-}
-
-void TestSettings::storedLeadIsUsedWhenNoListCanBeRead() {
-    QFETCH(QString, lead);
-    QFETCH(int, result);
-    QFETCH(int, devLead);
-    TestContext t;
-    t.ctx.device.DevLead = 7;
-    t.settings.writeText(QStringLiteral("DevLead"), lead);
-    t.settings.writeText(QStringLiteral("DevPPR"), QStringLiteral("500"));
-    QCOMPARE(loadDeviceSettings(t.ctx), result);
-    QCOMPARE(int(t.ctx.device.DevLead), devLead);
-    QCOMPARE(t.ctx.device.MmPerPulse, devLead / 500.0);
-}
-
-void TestSettings::leadComesFromTheDeviceList() {
-    TestContext t;
-    FixedLeadLookup lists(6);
-    t.ctx.deviceLists = &lists;
-    t.settings.writeText(QStringLiteral("DevLead"), QStringLiteral("99")); // ignored: the list is readable
-    t.settings.writeText(QStringLiteral("DevSpeed"), QStringLiteral("H"));
-    QCOMPARE(loadDeviceSettings(t.ctx), 0);
-    QCOMPARE(t.ctx.device.DevLead, qint16(6));
-    QCOMPARE(lists.asked, QStringLiteral("1 1 [ 28] H 100"));
-    QCOMPARE(t.ctx.device.MmPerPulse, 6.0 / 400.0);
-}
-
-void TestSettings::deviceNotInListFails() {
-    TestContext t;
-    FixedLeadLookup lists(0);
-    t.ctx.deviceLists = &lists;
-    QCOMPARE(loadDeviceSettings(t.ctx), 1);
-}
-
-void TestSettings::newTypeWithoutVerticalRoundTrip() {
-    TestContext t;
-    t.settings.writeText(QStringLiteral("NewType"), QStringLiteral("1"));
-    t.settings.writeText(QStringLiteral("Vertical"), QStringLiteral("0"));
-    bool showOld = true;
-    QCOMPARE(loadDeviceSettings(t.ctx, &showOld), 0);
-    QVERIFY(t.ctx.device.IsNewType);
-    QVERIFY(!showOld);
-    QVERIFY2(!t.ctx.device.VerticalFlag, "the stored vertical setting overrides the NEW type");
-
-    saveDeviceSettings(t.ctx);
-    QCOMPARE(t.settings.readText(QStringLiteral("NewType"), {}), QStringLiteral("1"));
-    QCOMPARE(t.settings.readText(QStringLiteral("Vertical"), {}), QStringLiteral("1"));
-    QVERIFY(t.ctx.device.VerticalFlag);
-}
-
-void TestSettings::seriesAndTypeGiveTheListKind_data() {
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<QString>("newType");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<bool>("isNew");
-    QTest::addColumn<bool>("showOld");
-    QTest::newRow("VQ NEW") << "VQ"
-                            << "1" << 0 << true << false;
-    QTest::newRow("VQ OLD") << "VQ"
-                            << "0" << 1 << false << true;
-    QTest::newRow("VQ, NewType 2 is OLD") << "VQ"
-                                          << "2" << 1 << false << true;
-    QTest::newRow("JM") << "JM"
-                        << "1" << 2 << true << false;
-    QTest::newRow("anything else is JM") << "vq"
-                                         << "0" << 2 << false << true;
-}
-
-void TestSettings::seriesAndTypeGiveTheListKind() {
-    QFETCH(QString, device);
-    QFETCH(QString, newType);
-    QFETCH(int, kind);
-    QFETCH(bool, isNew);
-    QFETCH(bool, showOld);
-    TestContext t;
-    t.settings.writeText(QStringLiteral("Device"), device);
-    t.settings.writeText(QStringLiteral("NewType"), newType);
-    bool oldShown = !showOld;
-    loadDeviceSettings(t.ctx, &oldShown);
-    QCOMPARE(int(t.ctx.device.DevListKind), kind);
-    QCOMPARE(t.ctx.device.IsNewType, isNew);
-    QCOMPARE(t.ctx.device.NewOldText, isNew ? QStringLiteral("NEW") : QStringLiteral("OLD"));
-    QCOMPARE(oldShown, showOld);
-}
-
-void TestSettings::savedDeviceLoadsBack() {
-    TestContext t;
-    DeviceState& dev = t.ctx.device;
-    dev.IsVqSeries = false;
-    dev.IsNewType = false;
-    dev.DevSize = QStringLiteral(" 35");
-    dev.DevSpeed = QStringLiteral("H");
-    dev.DevStroke = 250;
-    dev.DevLead = 8;
-    dev.DevPPR = 800;
-    dev.VerticalFlag = false;
-    saveDeviceSettings(t.ctx);
-    const QHash<QString, QString> expected{{QStringLiteral("Device"), QStringLiteral("JM")},
-                                           {QStringLiteral("DevSize"), QStringLiteral(" 35")},
-                                           {QStringLiteral("DevSpeed"), QStringLiteral("H")},
-                                           {QStringLiteral("DevStroke"), QStringLiteral("250")},
-                                           {QStringLiteral("DevLead"), QStringLiteral("8")},
-                                           {QStringLiteral("DevPPR"), QStringLiteral("800")},
-                                           {QStringLiteral("NewType"), QStringLiteral("0")},
-                                           {QStringLiteral("Vertical"), QStringLiteral("0")}};
-    QCOMPARE(t.settings.values(), expected);
-
-    TestContext fresh;
-    for (auto it = expected.begin(); it != expected.end(); ++it)
-        fresh.settings.writeText(it.key(), it.value());
-    QCOMPARE(loadDeviceSettings(fresh.ctx), 0);
-    QVERIFY(!fresh.ctx.device.IsVqSeries);
-    QVERIFY(!fresh.ctx.device.IsNewType);
-    QCOMPARE(fresh.ctx.device.DevSize, QStringLiteral(" 35"));
-    QCOMPARE(fresh.ctx.device.DevStroke, qint16(250));
-    QCOMPARE(fresh.ctx.device.DevLead, qint16(8));
-    QCOMPARE(fresh.ctx.device.DevPPR, qint16(800));
-    QVERIFY(!fresh.ctx.device.VerticalFlag);
 }
 
 void TestSettings::platformStoreKeepsValuesInItsSection() {

@@ -1,7 +1,7 @@
-#include "app/DeviceSettings.h"
+#include "device/DeviceSettings.h"
 
 #include "app/AppContext.h"
-#include "device/DeviceListLookup.h"
+#include "device/DeviceCatalogue.h"
 
 namespace zovi {
 
@@ -16,7 +16,7 @@ bool storedDeviceUsable(const QString& size, const QString& speed, int stroke) {
 
 } // namespace
 
-int loadDeviceSettings(AppContext& ctx, bool* showOldTypeElement) {
+int loadDeviceSettings(AppContext& ctx, DeviceCatalogue& catalogue, bool* showOldTypeElement) {
     DeviceState& dev = ctx.device;
     SettingsStore& store = ctx.settings;
     bool failed = false;
@@ -42,12 +42,14 @@ int loadDeviceSettings(AppContext& ctx, bool* showOldTypeElement) {
         failed = true;
     }
 
-    NoDeviceListLookup noLists;
-    DeviceListLookup& lists = ctx.deviceLists ? *ctx.deviceLists : noLists;
-    if (lists.listReadable(dev.IsVqSeries, dev.IsNewType)) {
-        dev.DevLead =
-            lists.lookupLead(dev.IsVqSeries, dev.IsNewType, dev.DevSize, dev.DevSpeed, dev.DevStroke);
-        if (dev.DevLead == 0)
+    const QString series = dev.IsVqSeries ? QStringLiteral("VQ") : QStringLiteral("JM");
+    if (catalogue.checkListReadable(series, dev.IsNewType) == 0) {
+        // A device that is not in its list fails; the lead is kept then rather than set to 0.
+        const qint16 lead =
+            catalogue.lookupLead(series, dev.IsNewType, dev.DevSize, dev.DevSpeed, dev.DevStroke);
+        if (lead != 0)
+            dev.DevLead = lead;
+        else
             failed = true;
     } else {
         const qint16 lead = store.readInt(QStringLiteral("DevLead"), 2);
