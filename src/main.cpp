@@ -22,9 +22,7 @@ int main(int argc, char* argv[]) {
 
     ProgramFolder folder;
     Catalogue catalogue;
-    if (!catalogue.load(folder.file(QStringLiteral("catalogue.tsv"))))
-        qWarning("ZO-VI: the message catalogue %s cannot be read",
-                 qPrintable(folder.file(QStringLiteral("catalogue.tsv"))));
+    catalogue.load(Catalogue::kBuiltIn);
     QApplication::setWindowIcon(QIcon(folder.file(QStringLiteral("images/zovi.png"))));
 
     QtSettingsStore settings;

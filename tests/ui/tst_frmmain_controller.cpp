@@ -1,5 +1,5 @@
 #include "FrmMainFixture.h"
-#include "app/ControllerSession.h"
+#include "session/ControllerSession.h"
 #include "support/FakePorts.h"
 
 #include <QAction>
