@@ -77,6 +77,11 @@ void FrmMain::formLoad() {
     if (loadErrorList)
         loadErrorList();
     applyCaptions(this, ctx_.texts);
+    // The tool-bar buttons show only pictures: their tips name them, also to accessibility.
+    for (QAction* button : tbToolBar->actions()) {
+        if (!button->isSeparator())
+            button->setText(button->toolTip());
+    }
     showLiteralAmpersands();
     setFixedSize(px(mainlayout::kWindowWidth), px(mainlayout::kWindowHeight));
     SizeInit_flgdData();

@@ -56,9 +56,18 @@ void FrmMain::enableMoveControls(bool enabled) {
 
 QList<QWidget*> FrmMain::exchangeStarters() const {
     // The mode choice too: switching to Edit Mode would enable the data commands again.
-    QList<QWidget*> starters = {cmdFileOpen, cmdSaveFile, cmdLoadtoCt, cmdGetfromCt, cmdPosiDataShogo,
-                                cmdReset, cmdChangeDev, cmdMove, cmdStop, cmdTmpStop,
-                                optModeSelect[MoveMode], optModeSelect[EditMode]};
+    QList<QWidget*> starters = {cmdFileOpen,
+                                cmdSaveFile,
+                                cmdLoadtoCt,
+                                cmdGetfromCt,
+                                cmdPosiDataShogo,
+                                cmdReset,
+                                cmdChangeDev,
+                                cmdMove,
+                                cmdStop,
+                                cmdTmpStop,
+                                optModeSelect[MoveMode],
+                                optModeSelect[EditMode]};
     for (PositionButton* button : imgButton)
         starters << button;
     return starters;

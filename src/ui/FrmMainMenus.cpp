@@ -103,8 +103,9 @@ void FrmMain::buildMenus() {
     bar->addMenu(mnuView);
 
     mnuWindow = subMenu(this, "mnuWindow", 712, texts);
-    for (const auto& [name, id] : {std::pair{"mnuWindowCascade", 713}, std::pair{"mnuWindowTileHorizontal", 714},
-                                   std::pair{"mnuWindowTileVertical", 715}})
+    for (const auto& [name, id] :
+         {std::pair{"mnuWindowCascade", 713}, std::pair{"mnuWindowTileHorizontal", 714},
+          std::pair{"mnuWindowTileVertical", 715}})
         connect(menuItem(mnuWindow, name, id, texts), &QAction::triggered, this, &FrmMain::mnuWindow_Click);
     bar->addMenu(mnuWindow);
 

@@ -1,9 +1,9 @@
 #include "ui/StartupRoutine.h"
 
 #include "app/AppContext.h"
-#include "session/ControllerSession.h"
 #include "app/DeviceSettings.h"
 #include "app/Startup.h"
+#include "session/ControllerSession.h"
 #include "ui/FrmMain.h"
 #include "ui/FrmSplash.h"
 #include "ui/QtTranslations.h"

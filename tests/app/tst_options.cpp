@@ -1,9 +1,11 @@
+// The options dialog's rules: the key filter, what the dialog shows, and what OK applies and stores.
 #include "app/Options.h"
 #include "support/TestContext.h"
 
 #include <QtTest>
 
 using namespace zovi;
+using namespace Qt::StringLiterals;
 using zovi::test::TestContext;
 
 class TestOptions : public QObject {
@@ -11,13 +13,9 @@ class TestOptions : public QObject {
 private slots:
     void keyFilterTakesOneDigitFromZeroToThree_data();
     void keyFilterTakesOneDigitFromZeroToThree();
+    void loadShowsTheRunState_data();
     void loadShowsTheRunState();
-    void loadFallsBackToStoredPort_data();
-    void loadFallsBackToStoredPort();
     void loadRereadsAnUnknownLanguage();
-    void currentDownChoiceFollowsTheCode_data();
-    void currentDownChoiceFollowsTheCode();
-    void uncheckingChangeBkDisablesTheChoice();
     void okPortOutsideOneToNineTakesTheStoredPort_data();
     void okPortOutsideOneToNineTakesTheStoredPort();
     void okStoresFlagsAndNotThePort();
@@ -35,7 +33,6 @@ void TestOptions::keyFilterTakesOneDigitFromZeroToThree_data() {
     QTest::newRow("0 into empty") << 0 << int('0') << true;
     QTest::newRow("3 into empty") << 0 << int('3') << true;
     QTest::newRow("4 into empty") << 0 << int('4') << false;
-    QTest::newRow("9 into empty") << 0 << int('9') << false;
     QTest::newRow("letter into empty") << 0 << int('a') << false;
     QTest::newRow("Backspace into empty") << 0 << 8 << true;
     QTest::newRow("Tab into empty") << 0 << 9 << true;
@@ -53,141 +50,94 @@ void TestOptions::keyFilterTakesOneDigitFromZeroToThree() {
     QCOMPARE(optionDigitKeyAccepted(length, key), accepted);
 }
 
-void TestOptions::loadShowsTheRunState() {
-    TestContext t;
-    t.ctx.options.PortNo = 3;
-    t.ctx.options.PortOccupyFlag = true;
-    t.ctx.options.PlsPosFlag = true;
-    t.ctx.options.ParametaShow = true;
-    const OptionsForm form = loadOptionsForm(t.ctx);
-    QCOMPARE(form.portText, QStringLiteral("3"));
-    QVERIFY(form.portOccupy);
-    QVERIFY(form.dispPulsPosi);
-    QVERIFY(form.parametaShow);
-    QVERIFY(!form.changeBk);
-    QVERIFY(!form.breakSetVisible);
-    QVERIFY(!form.currentDownEnabled);
-    QCOMPARE(form.currentDown, 0);
-    QCOMPARE(form.language, 1);
-}
-
-void TestOptions::loadFallsBackToStoredPort_data() {
+void TestOptions::loadShowsTheRunState_data() {
     QTest::addColumn<int>("portNo");
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("1 is used") << 1 << "5"
-                               << "1";
-    QTest::newRow("9 is used") << 9 << "5"
-                               << "9";
-    QTest::newRow("0 takes the stored port") << 0 << "5"
-                                             << "5";
-    QTest::newRow("10 takes the stored port") << 10 << "6"
-                                              << "6";
-    QTest::newRow("nothing stored gives 1") << 0 << ""
-                                            << "1";
-}
-
-void TestOptions::loadFallsBackToStoredPort() {
-    QFETCH(int, portNo);
-    QFETCH(QString, stored);
-    QFETCH(QString, shown);
-    TestContext t;
-    if (!stored.isEmpty())
-        t.settings.writeText(QStringLiteral("PortNo"), stored);
-    t.ctx.options.PortNo = static_cast<qint16>(portNo);
-    QCOMPARE(loadOptionsForm(t.ctx).portText, shown);
-}
-
-void TestOptions::loadRereadsAnUnknownLanguage() {
-    TestContext t;
-    t.ctx.lang.LangNo = 7;
-    t.settings.writeText(QStringLiteral("Languege"), QStringLiteral("1"));
-    QCOMPARE(loadOptionsForm(t.ctx).language, 0);
-    QCOMPARE(t.ctx.lang.LangNo, qint16(1));
-}
-
-void TestOptions::currentDownChoiceFollowsTheCode_data() {
+    QTest::addColumn<QString>("shownPort");
     QTest::addColumn<bool>("changeFlag");
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("choice");
     QTest::addColumn<QString>("breakNo");
-    QTest::newRow("changed, carried out") << true << 2 << 0 << "2";
-    QTest::newRow("changed, not carried out") << true << 0 << 1 << "0";
-    QTest::newRow("not changed") << false << 0 << 0 << "";
+    QTest::newRow("port 1, no current-down change") << 1 << u"5"_s << u"1"_s << false << 0 << 0 << QString();
+    QTest::newRow("port 9, carried out") << 9 << u"5"_s << u"9"_s << true << 2 << 0 << u"2"_s;
+    QTest::newRow("port 0 takes the stored one, not carried out")
+        << 0 << u"5"_s << u"5"_s << true << 0 << 1 << u"0"_s;
+    QTest::newRow("port 10 takes the stored one") << 10 << u"6"_s << u"6"_s << false << 2 << 0 << QString();
+    QTest::newRow("nothing stored gives 1") << 0 << QString() << u"1"_s << false << 0 << 0 << QString();
 }
 
-void TestOptions::currentDownChoiceFollowsTheCode() {
+void TestOptions::loadShowsTheRunState() {
+    QFETCH(int, portNo);
+    QFETCH(QString, stored);
+    QFETCH(QString, shownPort);
     QFETCH(bool, changeFlag);
     QFETCH(int, code);
     QFETCH(int, choice);
     QFETCH(QString, breakNo);
     TestContext t;
+    if (!stored.isEmpty())
+        t.settings.writeText(u"PortNo"_s, stored);
+    t.ctx.options.PortNo = static_cast<qint16>(portNo);
     t.ctx.options.BkCdChangeFlag = changeFlag;
     t.ctx.options.BkCdCode = static_cast<qint16>(code);
+    t.ctx.options.PortOccupyFlag = changeFlag;
+    t.ctx.options.PlsPosFlag = !changeFlag;
+    t.ctx.options.ParametaShow = changeFlag;
     const OptionsForm form = loadOptionsForm(t.ctx);
+    QCOMPARE(form.portText, shownPort);
     QCOMPARE(form.changeBk, changeFlag);
     QCOMPARE(form.breakSetVisible, changeFlag);
     QCOMPARE(form.currentDownEnabled, changeFlag);
     QCOMPARE(form.currentDown, choice);
     QCOMPARE(form.breakNoText, breakNo);
+    QCOMPARE(form.portOccupy, changeFlag);
+    QCOMPARE(form.dispPulsPosi, !changeFlag);
+    QCOMPARE(form.parametaShow, changeFlag);
+    QCOMPARE(form.language, 1);
 }
 
-void TestOptions::uncheckingChangeBkDisablesTheChoice() {
-    OptionsForm form;
-    setChangeBk(form, true);
-    QVERIFY(form.currentDownEnabled);
-    form.currentDown = 1;
-    setChangeBk(form, false);
-    QVERIFY(!form.currentDownEnabled);
-    QCOMPARE(form.currentDown, 0);
+void TestOptions::loadRereadsAnUnknownLanguage() {
+    TestContext t;
+    t.ctx.lang.LangNo = 7;
+    t.settings.writeText(u"Languege"_s, u"1"_s);
+    QCOMPARE(loadOptionsForm(t.ctx).language, 0);
+    QCOMPARE(t.ctx.lang.LangNo, qint16(1));
 }
 
 void TestOptions::okPortOutsideOneToNineTakesTheStoredPort_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("portNo");
-    QTest::newRow("2") << "2" << 2;
-    QTest::newRow("9") << "9" << 9;
-    QTest::newRow("0") << "0" << 4;
-    QTest::newRow("empty") << "" << 4;
-    QTest::newRow("10") << "10" << 4;
-    QTest::newRow("letters") << "x" << 4;
+    for (const auto& [typed, portNo] : {std::pair{"2", 2}, {"9", 9}, {"0", 4}, {"", 4}, {"10", 4}, {"x", 4}})
+        QTest::newRow(typed) << QString::fromLatin1(typed) << portNo;
 }
 
 void TestOptions::okPortOutsideOneToNineTakesTheStoredPort() {
     QFETCH(QString, typed);
     QFETCH(int, portNo);
     TestContext t;
-    t.settings.writeText(QStringLiteral("PortNo"), QStringLiteral("4"));
+    t.settings.writeText(u"PortNo"_s, u"4"_s);
     t.ctx.options.PortNo = 7;
     OptionsForm form = loadOptionsForm(t.ctx);
     form.portText = typed;
     applyOptionsOk(t.ctx, form);
     QCOMPARE(int(t.ctx.options.PortNo), portNo);
-    QCOMPARE(t.settings.readText(QStringLiteral("PortNo"), {}), QStringLiteral("4"));
+    QCOMPARE(t.settings.readText(u"PortNo"_s, {}), u"4"_s);
 }
 
 void TestOptions::okStoresFlagsAndNotThePort() {
     TestContext t;
     OptionsForm form = loadOptionsForm(t.ctx);
-    form.portText = QStringLiteral("2");
-    form.portOccupy = true;
-    form.dispPulsPosi = true;
-    form.parametaShow = true;
-    applyOptionsOk(t.ctx, form);
-    QCOMPARE(t.settings.readText(QStringLiteral("PortOccupy"), {}), QStringLiteral("1"));
-    QCOMPARE(t.settings.readText(QStringLiteral("PLSPos"), {}), QStringLiteral("1"));
-    QVERIFY(!t.settings.values().contains(QStringLiteral("PortNo")));
-    QVERIFY(t.ctx.options.PortOccupyFlag);
-    QVERIFY(t.ctx.options.PlsPosFlag);
-    QVERIFY(t.ctx.options.ParametaShow);
-
-    form.portOccupy = false;
-    form.dispPulsPosi = false;
-    form.parametaShow = false;
-    applyOptionsOk(t.ctx, form);
-    QCOMPARE(t.settings.readText(QStringLiteral("PortOccupy"), {}), QStringLiteral("0"));
-    QCOMPARE(t.settings.readText(QStringLiteral("PLSPos"), {}), QStringLiteral("0"));
-    QVERIFY(!t.ctx.options.ParametaShow);
+    form.portText = u"2"_s;
+    for (bool on : {true, false}) {
+        form.portOccupy = form.dispPulsPosi = form.parametaShow = on;
+        applyOptionsOk(t.ctx, form);
+        const QString stored = on ? u"1"_s : u"0"_s;
+        QCOMPARE(t.settings.readText(u"PortOccupy"_s, {}), stored);
+        QCOMPARE(t.settings.readText(u"PLSPos"_s, {}), stored);
+        QVERIFY(t.ctx.options.PortOccupyFlag == on && t.ctx.options.PlsPosFlag == on);
+        QCOMPARE(t.ctx.options.ParametaShow, on);
+    }
+    QVERIFY2(!t.settings.values().contains(u"PortNo"_s), "the port number is stored at the end of the run");
 }
 
 void TestOptions::okCurrentDown_data() {
@@ -212,8 +162,12 @@ void TestOptions::okCurrentDown() {
     t.ctx.options.BkCdChangeFlag = flagBefore;
     t.ctx.options.BkCdCode = 0;
     OptionsForm form = loadOptionsForm(t.ctx);
+    form.currentDown = 1;
     setChangeBk(form, checked);
-    form.currentDown = choice;
+    QCOMPARE(form.currentDownEnabled, checked);
+    if (checked)
+        form.currentDown = choice;
+    QCOMPARE(form.currentDown, choice); // unchecking selects the first option
     applyOptionsOk(t.ctx, form);
     QCOMPARE(t.ctx.options.BkCdChangeFlag, flagAfter);
     QCOMPARE(int(t.ctx.options.BkCdCode), code);
@@ -227,7 +181,7 @@ void TestOptions::languageChosenTwiceKeepsTheFlag() {
     QVERIFY(t.ctx.lang.LangChangeFlag);
     QCOMPARE(t.ctx.lang.LangNo, qint16(2));
     QCOMPARE(languageChangeNotice(t.ctx),
-             QStringLiteral("Language Setting has been changed.\r\n\r\nFinish ZO-VI and restart again."));
+             u"Language Setting has been changed.\r\n\r\nFinish ZO-VI and restart again."_s);
 
     form = loadOptionsForm(t.ctx);
     QCOMPARE(form.language, 1); // the dialog still shows this run's language
@@ -249,6 +203,7 @@ void TestOptions::pulseDisplayChangeIsRemembered() {
     form.dispPulsPosi = true;
     applyOptionsOk(t.ctx, form);
     QVERIFY(t.ctx.options.PulsDispChangeFlag);
+    form.dispPulsPosi = false;
     applyOptionsOk(t.ctx, form);
     QVERIFY2(t.ctx.options.PulsDispChangeFlag, "the flag is never cleared");
 }
@@ -257,26 +212,24 @@ void TestOptions::portDeviceMapping() {
     TestContext t;
     QCOMPARE(portDeviceName(t.ctx, 1), platformPortName(1));
 #ifndef Q_OS_WIN
-    QCOMPARE(platformPortName(1), QStringLiteral("/dev/ttyS0"));
-    QCOMPARE(platformPortName(9), QStringLiteral("/dev/ttyS8"));
+    QCOMPARE(platformPortName(9), u"/dev/ttyS8"_s);
 #endif
     OptionsForm form = loadOptionsForm(t.ctx);
-    form.portText = QStringLiteral("2");
-    form.portDevice = QStringLiteral(" /dev/pts/7 ");
+    form.portText = u"2"_s;
+    form.portDevice = u" /dev/pts/7 "_s;
     applyOptionsOk(t.ctx, form);
-    QCOMPARE(portDeviceName(t.ctx, 2), QStringLiteral("/dev/pts/7"));
+    QCOMPARE(portDeviceName(t.ctx, 2), u"/dev/pts/7"_s);
     QCOMPARE(portDeviceName(t.ctx, 1), platformPortName(1));
-    t.ctx.options.PortNo = 2;
-    QCOMPARE(loadOptionsForm(t.ctx).portDevice, QStringLiteral("/dev/pts/7"));
+    QCOMPARE(loadOptionsForm(t.ctx).portDevice, u"/dev/pts/7"_s);
 
     form.portDevice.clear();
     applyOptionsOk(t.ctx, form);
     QCOMPARE(portDeviceName(t.ctx, 2), platformPortName(2));
 
-    form.portText = QStringLiteral("0");
-    form.portDevice = QStringLiteral("/dev/pts/9");
+    form.portText = u"0"_s;
+    form.portDevice = u"/dev/pts/9"_s;
     applyOptionsOk(t.ctx, form);
-    QVERIFY2(!t.settings.values().contains(QStringLiteral("PortDevice0")), "no mapping for an invalid port");
+    QVERIFY2(!t.settings.values().contains(u"PortDevice0"_s), "no mapping for an invalid port");
 }
 
 QTEST_GUILESS_MAIN(TestOptions)

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 using namespace zovi;
+using namespace Qt::StringLiterals;
 using zovi::test::TestContext;
 
 namespace {
@@ -109,14 +110,10 @@ void TestSettings::startupFlagsFollowStoredNumbers_data() {
     QTest::addColumn<int>("langNo");
     QTest::addColumn<int>("offset");
     QTest::addColumn<bool>("on");
-    QTest::newRow("Japanese, flags on") << "1"
-                                        << "1" << 1 << 0 << true;
-    QTest::newRow("English, flags off") << "2"
-                                        << "0" << 2 << 10000 << false;
-    QTest::newRow("other language is English, any non-zero is on") << "3"
-                                                                   << "-1" << 3 << 10000 << true;
-    QTest::newRow("garbage language is the default") << "ja"
-                                                     << "5" << 2 << 10000 << true;
+    QTest::newRow("Japanese, flags on") << u"1"_s << u"1"_s << 1 << 0 << true;
+    QTest::newRow("English, flags off") << u"2"_s << u"0"_s << 2 << 10000 << false;
+    QTest::newRow("other language is English, any non-zero is on") << u"3"_s << u"-1"_s << 3 << 10000 << true;
+    QTest::newRow("garbage language is the default") << u"ja"_s << u"5"_s << 2 << 10000 << true;
 }
 
 void TestSettings::startupFlagsFollowStoredNumbers() {
@@ -142,39 +139,17 @@ void TestSettings::deviceCheckRejectsUnusableValues_data() {
     QTest::addColumn<QString>("speed");
     QTest::addColumn<QString>("stroke");
     QTest::addColumn<int>("result");
-    QTest::newRow("usable") << " 35"
-                            << "H"
-                            << "50" << 0;
-    QTest::newRow("size with letter") << "42D"
-                                      << "L"
-                                      << "700" << 0;
-    QTest::newRow("shortest stroke") << " 28"
-                                     << "L"
-                                     << "10" << 0;
-    QTest::newRow("stroke 9") << " 28"
-                              << "L"
-                              << "9" << 1;
-    QTest::newRow("stroke 701") << " 28"
-                                << "L"
-                                << "701" << 1;
-    QTest::newRow("size of two characters") << "28"
-                                            << "L"
-                                            << "100" << 1;
-    QTest::newRow("size of four characters") << " 28 "
-                                             << "L"
-                                             << "100" << 1;
-    QTest::newRow("lower-case speed") << " 28"
-                                      << "l"
-                                      << "100" << 1;
-    QTest::newRow("empty speed") << " 28"
-                                 << ""
-                                 << "100" << 1;
-    QTest::newRow("speed beyond Z") << " 28"
-                                    << "["
-                                    << "100" << 1;
-    QTest::newRow("only the first speed letter counts") << " 28"
-                                                        << "Hx"
-                                                        << "100" << 0;
+    QTest::newRow("usable") << u" 35"_s << u"H"_s << u"50"_s << 0;
+    QTest::newRow("size with letter, longest stroke") << u"42D"_s << u"L"_s << u"700"_s << 0;
+    QTest::newRow("shortest stroke") << u" 28"_s << u"L"_s << u"10"_s << 0;
+    QTest::newRow("stroke 9") << u" 28"_s << u"L"_s << u"9"_s << 1;
+    QTest::newRow("stroke 701") << u" 28"_s << u"L"_s << u"701"_s << 1;
+    QTest::newRow("size of two characters") << u"28"_s << u"L"_s << u"100"_s << 1;
+    QTest::newRow("size of four characters") << u" 28 "_s << u"L"_s << u"100"_s << 1;
+    QTest::newRow("lower-case speed") << u" 28"_s << u"l"_s << u"100"_s << 1;
+    QTest::newRow("empty speed") << u" 28"_s << QString() << u"100"_s << 1;
+    QTest::newRow("speed beyond Z") << u" 28"_s << u"["_s << u"100"_s << 1;
+    QTest::newRow("only the first speed letter counts") << u" 28"_s << u"Hx"_s << u"100"_s << 0;
 }
 
 void TestSettings::deviceCheckRejectsUnusableValues() {
@@ -261,17 +236,11 @@ void TestSettings::seriesAndTypeGiveTheListKind_data() {
     QTest::addColumn<QString>("newType");
     QTest::addColumn<int>("kind");
     QTest::addColumn<bool>("isNew");
-    QTest::addColumn<bool>("showOld");
-    QTest::newRow("VQ NEW") << "VQ"
-                            << "1" << 0 << true << false;
-    QTest::newRow("VQ OLD") << "VQ"
-                            << "0" << 1 << false << true;
-    QTest::newRow("VQ, NewType 2 is OLD") << "VQ"
-                                          << "2" << 1 << false << true;
-    QTest::newRow("JM") << "JM"
-                        << "1" << 2 << true << false;
-    QTest::newRow("anything else is JM") << "vq"
-                                         << "0" << 2 << false << true;
+    QTest::newRow("VQ NEW") << u"VQ"_s << u"1"_s << 0 << true;
+    QTest::newRow("VQ OLD") << u"VQ"_s << u"0"_s << 1 << false;
+    QTest::newRow("VQ, NewType 2 is OLD") << u"VQ"_s << u"2"_s << 1 << false;
+    QTest::newRow("JM") << u"JM"_s << u"1"_s << 2 << true;
+    QTest::newRow("anything else is JM") << u"vq"_s << u"0"_s << 2 << false;
 }
 
 void TestSettings::seriesAndTypeGiveTheListKind() {
@@ -279,16 +248,15 @@ void TestSettings::seriesAndTypeGiveTheListKind() {
     QFETCH(QString, newType);
     QFETCH(int, kind);
     QFETCH(bool, isNew);
-    QFETCH(bool, showOld);
     TestContext t;
-    t.settings.writeText(QStringLiteral("Device"), device);
-    t.settings.writeText(QStringLiteral("NewType"), newType);
-    bool oldShown = !showOld;
+    t.settings.writeText(u"Device"_s, device);
+    t.settings.writeText(u"NewType"_s, newType);
+    bool oldShown = isNew;
     loadDeviceSettings(t.ctx, &oldShown);
     QCOMPARE(int(t.ctx.device.DevListKind), kind);
     QCOMPARE(t.ctx.device.IsNewType, isNew);
-    QCOMPARE(t.ctx.device.NewOldText, isNew ? QStringLiteral("NEW") : QStringLiteral("OLD"));
-    QCOMPARE(oldShown, showOld);
+    QCOMPARE(t.ctx.device.NewOldText, isNew ? u"NEW"_s : u"OLD"_s);
+    QCOMPARE(oldShown, !isNew);
 }
 
 void TestSettings::savedDeviceLoadsBack() {

@@ -4,7 +4,8 @@
 #include "support/TestContext.h"
 #include "ui/FrmMain.h"
 
-#include <QUrl>
+#include <QAction>
+#include <QMenu>
 #include <memory>
 
 namespace zovi::test {
@@ -21,6 +22,18 @@ struct MainWindowFixture {
     }
 
     template <typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }
+
+    // Whether a named control can be used: a menu's title item, an action, or a widget as it stands.
+    bool usable(const QString& name) const {
+        QObject* object = find<QObject>(name);
+        if (!object)
+            qFatal("no control %s", qPrintable(name));
+        if (auto* menu = qobject_cast<QMenu*>(object))
+            return menu->menuAction()->isEnabled();
+        if (auto* action = qobject_cast<QAction*>(object))
+            return action->isEnabled();
+        return qobject_cast<QWidget*>(object)->isEnabled();
+    }
 
     TestContext t;
     FakeDesktop desktop;

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 using namespace zovi;
+using namespace Qt::StringLiterals;
 using zovi::test::TestContext;
 
 namespace {
@@ -53,18 +54,24 @@ void TestOptionsDialog::captionsInBothLanguages() {
     }
 }
 
+// Enter in a number box is swallowed there: it neither presses OK nor types.
 void TestOptionsDialog::keyFilterGuardsBothNumberBoxes() {
     TestContext t;
     t.ctx.options.BkCdChangeFlag = true;
     FrmOptions2 dialog(t.ctx);
+    dialog.show();
     for (const char* name : {"txtPortNo", "txtBreakNo"}) {
         auto* box = child<QLineEdit>(&dialog, name);
         box->clear();
-        QTest::keyClicks(box, QStringLiteral("5"));
+        QTest::keyClicks(box, u"5"_s);
         QVERIFY2(box->text().isEmpty(), name);
-        QTest::keyClicks(box, QStringLiteral("2"));
-        QVERIFY2(box->text() == QStringLiteral("2"), name);
+        QTest::keyClicks(box, u"2"_s);
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Enter);
+        QVERIFY2(box->text() == u"2"_s, name);
+        QVERIFY2(dialog.isVisible() && dialog.result() == 0, name);
     }
+    QCOMPARE(t.ctx.options.PortNo, qint16(1));
 }
 
 void TestOptionsDialog::spinButtonsStepWithinTheRange() {

@@ -1,15 +1,18 @@
+// The start-up routine: settings and language first, the splash, the main window, then the device.
 #include "FrmMainFixture.h"
 #include "session/ControllerSession.h"
+#include "ui/FrmSplash.h"
+#include "ui/QtTranslations.h"
 #include "ui/StartupRoutine.h"
 #include "ui/Twips.h"
 
-#include <QLabel>
-
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QtTest>
 
 using namespace zovi;
 using namespace zovi::test;
+using namespace Qt::StringLiterals;
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -23,14 +26,21 @@ void TestStartup::startsWithSettingsSplashAndMainWindow_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<int>("offset");
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("English") << "2" << 10000 << "New Data";
-    QTest::newRow("Japanese") << "1" << 0 << "新データ";
+    QTest::addColumn<QString>("splashText"); // the product description
+    QTest::addColumn<QString>("yes");        // Qt's own standard button
+    QTest::newRow("English")
+        << u"2"_s << 10000 << u"New Data"_s
+        << u"Editing of position data or parameters and test running can be done by ZO-VI."_s << u"&Yes"_s;
+    QTest::newRow("Japanese") << u"1"_s << 0 << u"新データ"_s
+                              << u"ZO-VIで位置ﾃﾞｰﾀやﾊﾟﾗﾒｰﾀの編集、試運転ができます。"_s << u"はい(&Y)"_s;
 }
 
 void TestStartup::startsWithSettingsSplashAndMainWindow() {
     QFETCH(QString, language);
     QFETCH(int, offset);
     QFETCH(QString, fileName);
+    QFETCH(QString, splashText);
+    QFETCH(QString, yes);
     TestContext t;
     FakeDesktop desktop;
     t.settings.writeText(QStringLiteral("Languege"), language);
@@ -44,8 +54,21 @@ void TestStartup::startsWithSettingsSplashAndMainWindow() {
         atDeviceStep = clock.elapsed();
         mainShown = program.window->isVisible() && program.controller != nullptr;
     };
+    QStringList splashTexts;
+    QTimer::singleShot(500, this, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<FrmSplash*>(window) && window->isVisible()) {
+                for (QLabel* label : window->findChildren<QLabel*>())
+                    splashTexts << label->text();
+            }
+        }
+    });
     clock.start();
     MainProgram program = startup.run();
+    const QString yesShown = QCoreApplication::translate("QPlatformTheme", "&Yes");
+    installQtTranslations(false);
+    QVERIFY2(splashTexts.contains(splashText), qPrintable(splashTexts.join(u" | "_s)));
+    QCOMPARE(yesShown, yes);
     QVERIFY2(atDeviceStep >= 2000, qPrintable(QString::number(atDeviceStep)));
     // On this machine the device question comes within 2.3 s; a loaded CI machine gets some slack.
     QVERIFY2(atDeviceStep < 3000, qPrintable(QString::number(atDeviceStep)));
