@@ -1,12 +1,13 @@
+// The settings read at start, the stored numbers, the stored device, and the platform's store.
 #include "app/DeviceSettings.h"
 #include "app/Startup.h"
 #include "device/DeviceListLookup.h"
 #include "support/TestContext.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <tuple>
 
 using namespace zovi;
 using namespace Qt::StringLiterals;
@@ -22,7 +23,7 @@ public:
     bool listReadable(bool, bool) override { return true; }
     qint16 lookupLead(bool isVq, bool isNew, const QString& size, const QString& speed,
                       qint16 stroke) override {
-        asked = QStringLiteral("%1 %2 [%3] %4 %5").arg(isVq).arg(isNew).arg(size, speed).arg(stroke);
+        asked = u"%1 %2 [%3] %4 %5"_s.arg(isVq).arg(isNew).arg(size, speed).arg(stroke);
         return lead_;
     }
     QString asked;
@@ -31,25 +32,29 @@ private:
     qint16 lead_;
 };
 
+// The loaded device in one line: series, type, list kind, [size], speed, stroke, lead, pulses per
+// revolution, millimetres per pulse and mounting.
+QString describe(const DeviceState& d) {
+    const auto n = [](double value) {
+        return QString::number(value);
+    };
+    return u"%1 %2 %3 [%4] %5 %6 %7 %8 %9 %10"_s.arg(d.IsVqSeries ? u"VQ"_s : u"JM"_s, d.NewOldText,
+                                                     n(d.DevListKind), d.DevSize, d.DevSpeed, n(d.DevStroke),
+                                                     n(d.DevLead), n(d.DevPPR), n(d.MmPerPulse),
+                                                     d.VerticalFlag ? u"vertical"_s : u"horizontal"_s);
+}
+
 } // namespace
 
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
     void emptyStoreGivesDefaults();
-    void storedNumbersAreRead_data();
     void storedNumbersAreRead();
-    void startupFlagsFollowStoredNumbers_data();
     void startupFlagsFollowStoredNumbers();
-    void deviceCheckRejectsUnusableValues_data();
     void deviceCheckRejectsUnusableValues();
-    void storedLeadIsUsedWhenNoListCanBeRead_data();
-    void storedLeadIsUsedWhenNoListCanBeRead();
-    void leadComesFromTheDeviceList();
-    void deviceNotInListFails();
-    void newTypeWithoutVerticalRoundTrip();
-    void seriesAndTypeGiveTheListKind_data();
-    void seriesAndTypeGiveTheListKind();
+    void leadFromTheListOrTheStore();
+    void seriesTypeAndMounting();
     void savedDeviceLoadsBack();
     void platformStoreKeepsValuesInItsSection();
 };
@@ -60,238 +65,130 @@ void TestSettings::emptyStoreGivesDefaults() {
     readStartupSettings(t.ctx);
     QCOMPARE(t.ctx.lang.LangNo, qint16(2));
     QCOMPARE(t.ctx.lang.LangOffset, qint16(10000));
-    QVERIFY(!t.ctx.options.PortOccupyFlag);
-    QVERIFY(!t.ctx.options.PlsPosFlag);
-    QVERIFY(t.ctx.options.MmRoundUpFlag);
-    QCOMPARE(t.ctx.operation.LastPosNo, qint16(-1));
-    QVERIFY(!t.ctx.operation.MoveDataReadFlag);
-    QCOMPARE(t.settings.readInt(QStringLiteral("PortNo"), 1), qint16(1));
-
+    QVERIFY(!t.ctx.options.PortOccupyFlag && !t.ctx.options.PlsPosFlag && t.ctx.options.MmRoundUpFlag);
+    QVERIFY(t.ctx.operation.LastPosNo == -1 && !t.ctx.operation.MoveDataReadFlag);
     QCOMPARE(loadDeviceSettings(t.ctx), 0);
-    const DeviceState& dev = t.ctx.device;
-    QVERIFY(dev.IsVqSeries);
-    QVERIFY(dev.IsNewType);
-    QCOMPARE(dev.NewOldText, QStringLiteral("NEW"));
-    QCOMPARE(dev.DevListKind, qint16(0));
-    QCOMPARE(dev.DevSize, QStringLiteral(" 28"));
-    QCOMPARE(dev.DevSpeed, QStringLiteral("L"));
-    QCOMPARE(dev.DevStroke, qint16(100));
-    QCOMPARE(dev.DevLead, qint16(2));
-    QCOMPARE(dev.DevPPR, qint16(400));
-    QVERIFY(dev.VerticalFlag);
-    QCOMPARE(dev.MmPerPulse, 2.0 / 400.0);
+    QCOMPARE(describe(t.ctx.device), u"VQ NEW 0 [ 28] L 100 2 400 0.005 vertical"_s);
     QVERIFY2(t.settings.values().isEmpty(), "loading must not write");
 }
 
-void TestSettings::storedNumbersAreRead_data() {
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("plain") << "7" << 7;
-    QTest::newRow("blank around") << " 3 " << 3;
-    QTest::newRow("negative") << "-1" << -1;
-    QTest::newRow("largest 16-bit") << "32767" << 32767;
-    QTest::newRow("too large gives default") << "32768" << 5;
-    QTest::newRow("not a number gives default") << "COM2" << 5;
-    QTest::newRow("empty gives default") << "" << 5;
-    QTest::newRow("decimal point gives default") << "1.5" << 5;
-}
-
 void TestSettings::storedNumbersAreRead() {
-    QFETCH(QString, stored);
-    QFETCH(int, expected);
-    MemorySettingsStore store;
-    store.writeText(QStringLiteral("PortNo"), stored);
-    QCOMPARE(int(store.readInt(QStringLiteral("PortNo"), 5)), expected);
-}
-
-void TestSettings::startupFlagsFollowStoredNumbers_data() {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("flags");
-    QTest::addColumn<int>("langNo");
-    QTest::addColumn<int>("offset");
-    QTest::addColumn<bool>("on");
-    QTest::newRow("Japanese, flags on") << u"1"_s << u"1"_s << 1 << 0 << true;
-    QTest::newRow("English, flags off") << u"2"_s << u"0"_s << 2 << 10000 << false;
-    QTest::newRow("other language is English, any non-zero is on") << u"3"_s << u"-1"_s << 3 << 10000 << true;
-    QTest::newRow("garbage language is the default") << u"ja"_s << u"5"_s << 2 << 10000 << true;
-}
-
-void TestSettings::startupFlagsFollowStoredNumbers() {
-    QFETCH(QString, language);
-    QFETCH(QString, flags);
-    QFETCH(int, langNo);
-    QFETCH(int, offset);
-    QFETCH(bool, on);
-    TestContext t;
-    t.settings.writeText(QStringLiteral("Languege"), language);
-    for (const char* key : {"PortOccupy", "PLSPos", "MmRoundUp"})
-        t.settings.writeText(QString::fromLatin1(key), flags);
-    readStartupSettings(t.ctx);
-    QCOMPARE(int(t.ctx.lang.LangNo), langNo);
-    QCOMPARE(int(t.ctx.lang.LangOffset), offset);
-    QCOMPARE(t.ctx.options.PortOccupyFlag, on);
-    QCOMPARE(t.ctx.options.PlsPosFlag, on);
-    QCOMPARE(t.ctx.options.MmRoundUpFlag, on);
-}
-
-void TestSettings::deviceCheckRejectsUnusableValues_data() {
-    QTest::addColumn<QString>("size");
-    QTest::addColumn<QString>("speed");
-    QTest::addColumn<QString>("stroke");
-    QTest::addColumn<int>("result");
-    QTest::newRow("usable") << u" 35"_s << u"H"_s << u"50"_s << 0;
-    QTest::newRow("size with letter, longest stroke") << u"42D"_s << u"L"_s << u"700"_s << 0;
-    QTest::newRow("shortest stroke") << u" 28"_s << u"L"_s << u"10"_s << 0;
-    QTest::newRow("stroke 9") << u" 28"_s << u"L"_s << u"9"_s << 1;
-    QTest::newRow("stroke 701") << u" 28"_s << u"L"_s << u"701"_s << 1;
-    QTest::newRow("size of two characters") << u"28"_s << u"L"_s << u"100"_s << 1;
-    QTest::newRow("size of four characters") << u" 28 "_s << u"L"_s << u"100"_s << 1;
-    QTest::newRow("lower-case speed") << u" 28"_s << u"l"_s << u"100"_s << 1;
-    QTest::newRow("empty speed") << u" 28"_s << QString() << u"100"_s << 1;
-    QTest::newRow("speed beyond Z") << u" 28"_s << u"["_s << u"100"_s << 1;
-    QTest::newRow("only the first speed letter counts") << u" 28"_s << u"Hx"_s << u"100"_s << 0;
-}
-
-void TestSettings::deviceCheckRejectsUnusableValues() {
-    QFETCH(QString, size);
-    QFETCH(QString, speed);
-    QFETCH(QString, stroke);
-    QFETCH(int, result);
-    TestContext t;
-    t.settings.writeText(QStringLiteral("DevSize"), size);
-    t.settings.writeText(QStringLiteral("DevSpeed"), speed);
-    t.settings.writeText(QStringLiteral("DevStroke"), stroke);
-    t.ctx.device.DevSize = QStringLiteral("old");
-    QCOMPARE(loadDeviceSettings(t.ctx), result);
-    if (result == 0) {
-        QCOMPARE(t.ctx.device.DevSize, size);
-        QCOMPARE(t.ctx.device.PrevDevSize, size);
-        QCOMPARE(t.ctx.device.PrevDevSpeed, speed);
-        QCOMPARE(int(t.ctx.device.PrevDevStroke), stroke.toInt());
-    } else {
-        QCOMPARE(t.ctx.device.DevSize, QStringLiteral("old"));
+    const std::pair<const char*, int> stored[] = {{"7", 7},     {" 3 ", 3},  {"-1", -1}, {"32767", 32767},
+                                                  {"32768", 5}, {"COM2", 5}, {"", 5},    {"1.5", 5}};
+    for (const auto& [text, expected] : stored) {
+        MemorySettingsStore store;
+        store.writeText(u"PortNo"_s, QString::fromLatin1(text));
+        QVERIFY2(store.readInt(u"PortNo"_s, 5) == expected, text);
     }
 }
 
-void TestSettings::storedLeadIsUsedWhenNoListCanBeRead_data() {
-    QTest::addColumn<QString>("lead");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("devLead");
-    QTest::newRow("2 is the smallest") << "2" << 0 << 2;
-    QTest::newRow("10 is the largest") << "10" << 0 << 10;
-    QTest::newRow("1 fails") << "1" << 1 << 7;
-    QTest::newRow("11 fails") << "11" << 1 << 7;
+void TestSettings::startupFlagsFollowStoredNumbers() {
+    // Stored language and flag value -> LangNo, LangOffset, the three flags.
+    const std::tuple<const char*, const char*, int, int, bool> rows[] = {{"1", "1", 1, 0, true},
+                                                                         {"2", "0", 2, 10000, false},
+                                                                         {"3", "-1", 3, 10000, true},
+                                                                         {"ja", "5", 2, 10000, true}};
+    for (const auto& [language, flags, langNo, offset, on] : rows) {
+        TestContext t;
+        t.settings.writeText(u"Languege"_s, QString::fromLatin1(language));
+        for (const char* key : {"PortOccupy", "PLSPos", "MmRoundUp"})
+            t.settings.writeText(QString::fromLatin1(key), QString::fromLatin1(flags));
+        readStartupSettings(t.ctx);
+        QVERIFY2(t.ctx.lang.LangNo == langNo && t.ctx.lang.LangOffset == offset, language);
+        const OptionsState& o = t.ctx.options;
+        QVERIFY2(o.PortOccupyFlag == on && o.PlsPosFlag == on && o.MmRoundUpFlag == on, flags);
+    }
 }
 
-void TestSettings::storedLeadIsUsedWhenNoListCanBeRead() {
-    QFETCH(QString, lead);
-    QFETCH(int, result);
-    QFETCH(int, devLead);
-    TestContext t;
-    t.ctx.device.DevLead = 7;
-    t.settings.writeText(QStringLiteral("DevLead"), lead);
-    t.settings.writeText(QStringLiteral("DevPPR"), QStringLiteral("500"));
-    QCOMPARE(loadDeviceSettings(t.ctx), result);
-    QCOMPARE(int(t.ctx.device.DevLead), devLead);
-    QCOMPARE(t.ctx.device.MmPerPulse, devLead / 500.0);
+// The stored size must be 3 characters, the speed start with "A" to "Z", the stroke lie in 10..700.
+void TestSettings::deviceCheckRejectsUnusableValues() {
+    const std::tuple<const char*, const char*, const char*, int> rows[] = {
+        {" 35", "H", "50", 0},  {"42D", "L", "700", 0}, {" 28", "L", "10", 0},   {" 28", "L", "9", 1},
+        {" 28", "L", "701", 1}, {"28", "L", "100", 1},  {" 28 ", "L", "100", 1}, {" 28", "l", "100", 1},
+        {" 28", "", "100", 1},  {" 28", "[", "100", 1}, {" 28", "Hx", "100", 0}};
+    for (const auto& [size, speed, stroke, result] : rows) {
+        TestContext t;
+        t.settings.writeText(u"DevSize"_s, QString::fromLatin1(size));
+        t.settings.writeText(u"DevSpeed"_s, QString::fromLatin1(speed));
+        t.settings.writeText(u"DevStroke"_s, QString::fromLatin1(stroke));
+        t.ctx.device.DevSize = u"old"_s;
+        const QString row =
+            u"[%1] %2 %3"_s.arg(QLatin1String(size), QLatin1String(speed), QLatin1String(stroke));
+        QVERIFY2(loadDeviceSettings(t.ctx) == result, qPrintable(row));
+        const DeviceState& d = t.ctx.device;
+        const QString taken = u"[%1] %2 %3"_s.arg(d.PrevDevSize, d.PrevDevSpeed).arg(d.PrevDevStroke);
+        QVERIFY2(result == 0 ? (taken == row && d.DevSize == QLatin1String(size)) : d.DevSize == u"old"_s,
+                 qPrintable(row));
+    }
 }
 
-void TestSettings::leadComesFromTheDeviceList() {
-    TestContext t;
-    FixedLeadLookup lists(6);
-    t.ctx.deviceLists = &lists;
-    t.settings.writeText(QStringLiteral("DevLead"), QStringLiteral("99")); // ignored: the list is readable
-    t.settings.writeText(QStringLiteral("DevSpeed"), QStringLiteral("H"));
-    QCOMPARE(loadDeviceSettings(t.ctx), 0);
-    QCOMPARE(t.ctx.device.DevLead, qint16(6));
-    QCOMPARE(lists.asked, QStringLiteral("1 1 [ 28] H 100"));
-    QCOMPARE(t.ctx.device.MmPerPulse, 6.0 / 400.0);
+void TestSettings::leadFromTheListOrTheStore() {
+    // The list's lead (-1: no list can be read), the stored lead -> result, DevLead.
+    const std::tuple<int, const char*, int, int> rows[] = {{-1, "2", 0, 2}, {-1, "10", 0, 10},
+                                                           {-1, "1", 1, 7}, {-1, "11", 1, 7},
+                                                           {6, "99", 0, 6}, {0, "2", 1, 0}};
+    for (const auto& [listLead, stored, result, devLead] : rows) {
+        TestContext t;
+        FixedLeadLookup lists(static_cast<qint16>(listLead));
+        if (listLead >= 0)
+            t.ctx.deviceLists = &lists;
+        t.ctx.device.DevLead = 7;
+        t.settings.writeText(u"DevLead"_s, QString::fromLatin1(stored));
+        t.settings.writeText(u"DevSpeed"_s, u"H"_s);
+        t.settings.writeText(u"DevPPR"_s, u"500"_s);
+        QCOMPARE(loadDeviceSettings(t.ctx), result);
+        QCOMPARE(int(t.ctx.device.DevLead), devLead);
+        QCOMPARE(t.ctx.device.MmPerPulse, devLead / 500.0);
+        QCOMPARE(lists.asked, listLead >= 0 ? u"1 1 [ 28] H 100"_s : QString());
+    }
 }
 
-void TestSettings::deviceNotInListFails() {
-    TestContext t;
-    FixedLeadLookup lists(0);
-    t.ctx.deviceLists = &lists;
-    QCOMPARE(loadDeviceSettings(t.ctx), 1);
-}
-
-void TestSettings::newTypeWithoutVerticalRoundTrip() {
-    TestContext t;
-    t.settings.writeText(QStringLiteral("NewType"), QStringLiteral("1"));
-    t.settings.writeText(QStringLiteral("Vertical"), QStringLiteral("0"));
-    bool showOld = true;
-    QCOMPARE(loadDeviceSettings(t.ctx, &showOld), 0);
-    QVERIFY(t.ctx.device.IsNewType);
-    QVERIFY(!showOld);
-    QVERIFY2(!t.ctx.device.VerticalFlag, "the stored vertical setting overrides the NEW type");
-
-    saveDeviceSettings(t.ctx);
-    QCOMPARE(t.settings.readText(QStringLiteral("NewType"), {}), QStringLiteral("1"));
-    QCOMPARE(t.settings.readText(QStringLiteral("Vertical"), {}), QStringLiteral("1"));
-    QVERIFY(t.ctx.device.VerticalFlag);
-}
-
-void TestSettings::seriesAndTypeGiveTheListKind_data() {
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<QString>("newType");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<bool>("isNew");
-    QTest::newRow("VQ NEW") << u"VQ"_s << u"1"_s << 0 << true;
-    QTest::newRow("VQ OLD") << u"VQ"_s << u"0"_s << 1 << false;
-    QTest::newRow("VQ, NewType 2 is OLD") << u"VQ"_s << u"2"_s << 1 << false;
-    QTest::newRow("JM") << u"JM"_s << u"1"_s << 2 << true;
-    QTest::newRow("anything else is JM") << u"vq"_s << u"0"_s << 2 << false;
-}
-
-void TestSettings::seriesAndTypeGiveTheListKind() {
-    QFETCH(QString, device);
-    QFETCH(QString, newType);
-    QFETCH(int, kind);
-    QFETCH(bool, isNew);
-    TestContext t;
-    t.settings.writeText(u"Device"_s, device);
-    t.settings.writeText(u"NewType"_s, newType);
-    bool oldShown = isNew;
-    loadDeviceSettings(t.ctx, &oldShown);
-    QCOMPARE(int(t.ctx.device.DevListKind), kind);
-    QCOMPARE(t.ctx.device.IsNewType, isNew);
-    QCOMPARE(t.ctx.device.NewOldText, isNew ? u"NEW"_s : u"OLD"_s);
-    QCOMPARE(oldShown, !isNew);
+void TestSettings::seriesTypeAndMounting() {
+    // "Device", "NewType", "Vertical" -> series, type, list kind and mounting; the stored mounting
+    // wins over the NEW type's vertical.
+    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
+        {"VQ", "1", "1", "VQ NEW 0 vertical"}, {"VQ", "1", "0", "VQ NEW 0 horizontal"},
+        {"VQ", "0", "1", "VQ OLD 1 vertical"}, {"VQ", "2", "2", "VQ OLD 1 horizontal"},
+        {"JM", "1", "1", "JM NEW 2 vertical"}, {"vq", "0", "0", "JM OLD 2 horizontal"}};
+    for (const auto& [device, newType, vertical, loaded] : rows) {
+        TestContext t;
+        t.settings.writeText(u"Device"_s, QString::fromLatin1(device));
+        t.settings.writeText(u"NewType"_s, QString::fromLatin1(newType));
+        t.settings.writeText(u"Vertical"_s, QString::fromLatin1(vertical));
+        bool oldShown = false;
+        loadDeviceSettings(t.ctx, &oldShown);
+        const QStringList parts = describe(t.ctx.device).split(u' ');
+        QCOMPARE(QStringList({parts[0], parts[1], parts[2], parts.last()}).join(u' '), QLatin1String(loaded));
+        QCOMPARE(oldShown, !t.ctx.device.IsNewType);
+    }
 }
 
 void TestSettings::savedDeviceLoadsBack() {
     TestContext t;
     DeviceState& dev = t.ctx.device;
-    dev.IsVqSeries = false;
-    dev.IsNewType = false;
-    dev.DevSize = QStringLiteral(" 35");
-    dev.DevSpeed = QStringLiteral("H");
+    dev.IsVqSeries = dev.IsNewType = dev.VerticalFlag = false;
+    dev.DevSize = u" 35"_s;
+    dev.DevSpeed = u"H"_s;
     dev.DevStroke = 250;
     dev.DevLead = 8;
     dev.DevPPR = 800;
-    dev.VerticalFlag = false;
     saveDeviceSettings(t.ctx);
-    const QHash<QString, QString> expected{{QStringLiteral("Device"), QStringLiteral("JM")},
-                                           {QStringLiteral("DevSize"), QStringLiteral(" 35")},
-                                           {QStringLiteral("DevSpeed"), QStringLiteral("H")},
-                                           {QStringLiteral("DevStroke"), QStringLiteral("250")},
-                                           {QStringLiteral("DevLead"), QStringLiteral("8")},
-                                           {QStringLiteral("DevPPR"), QStringLiteral("800")},
-                                           {QStringLiteral("NewType"), QStringLiteral("0")},
-                                           {QStringLiteral("Vertical"), QStringLiteral("0")}};
-    QCOMPARE(t.settings.values(), expected);
-
+    QStringList stored;
+    for (const char* key :
+         {"Device", "DevSize", "DevSpeed", "DevStroke", "DevLead", "DevPPR", "NewType", "Vertical"})
+        stored << t.settings.readText(QString::fromLatin1(key), u"(none)"_s);
+    QCOMPARE(stored.join(u'|'), u"JM| 35|H|250|8|800|0|0"_s);
     TestContext fresh;
-    for (auto it = expected.begin(); it != expected.end(); ++it)
+    for (auto it = t.settings.values().begin(); it != t.settings.values().end(); ++it)
         fresh.settings.writeText(it.key(), it.value());
     QCOMPARE(loadDeviceSettings(fresh.ctx), 0);
-    QVERIFY(!fresh.ctx.device.IsVqSeries);
-    QVERIFY(!fresh.ctx.device.IsNewType);
-    QCOMPARE(fresh.ctx.device.DevSize, QStringLiteral(" 35"));
-    QCOMPARE(fresh.ctx.device.DevStroke, qint16(250));
-    QCOMPARE(fresh.ctx.device.DevLead, qint16(8));
-    QCOMPARE(fresh.ctx.device.DevPPR, qint16(800));
-    QVERIFY(!fresh.ctx.device.VerticalFlag);
+    QCOMPARE(describe(fresh.ctx.device), u"JM OLD 2 [ 35] H 250 8 800 0.01 horizontal"_s);
+
+    // A NEW device is always saved as vertical.
+    dev.IsNewType = true;
+    saveDeviceSettings(t.ctx);
+    QCOMPARE(t.settings.readText(u"Vertical"_s, {}), u"1"_s);
+    QVERIFY(dev.VerticalFlag);
 }
 
 void TestSettings::platformStoreKeepsValuesInItsSection() {
@@ -301,13 +198,13 @@ void TestSettings::platformStoreKeepsValuesInItsSection() {
     {
         QtSettingsStore store;
         QVERIFY2(store.fileName().startsWith(home.path()), qPrintable(store.fileName()));
-        store.writeInt(QStringLiteral("PortNo"), 4);
-        store.writeText(QStringLiteral("DevSize"), QStringLiteral(" 28"));
+        store.writeInt(u"PortNo"_s, 4);
+        store.writeText(u"DevSize"_s, u" 28"_s);
     }
     QtSettingsStore reopened;
-    QCOMPARE(reopened.readInt(QStringLiteral("PortNo"), 1), qint16(4));
-    QCOMPARE(reopened.readText(QStringLiteral("DevSize"), {}), QStringLiteral(" 28"));
-    QCOMPARE(reopened.readText(QStringLiteral("Absent"), QStringLiteral("dflt")), QStringLiteral("dflt"));
+    QCOMPARE(reopened.readInt(u"PortNo"_s, 1), qint16(4));
+    QCOMPARE(reopened.readText(u"DevSize"_s, {}), u" 28"_s);
+    QCOMPARE(reopened.readText(u"Absent"_s, u"dflt"_s), u"dflt"_s);
     QFile file(reopened.fileName());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray contents = file.readAll();

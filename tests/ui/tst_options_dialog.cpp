@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QtTest>
 
 using namespace zovi;
@@ -29,33 +28,14 @@ template <typename T> T* child(QWidget* window, const char* name) {
 class TestOptionsDialog : public QObject {
     Q_OBJECT
 private slots:
-    void captionsInBothLanguages();
-    void keyFilterGuardsBothNumberBoxes();
-    void spinButtonsStepWithinTheRange();
-    void changeBkEnablesTheCurrentDownChoice();
+    void numberBoxesTakeOneDigitAndSwallowEnter();
     void okAppliesWhatTheDialogShows();
     void cancelAndCloseApplyNothing();
     void portDeviceFollowsThePortNumber();
 };
 
-void TestOptionsDialog::captionsInBothLanguages() {
-    // The title, the last tab, the Close button and an option, in each language.
-    const QStringList english = {"Options", "Position Display", "Close", "Current down is not carried out"};
-    const QStringList japanese = {"ｵﾌﾟｼｮﾝ", "位置表示", "閉じる", "ｶﾚﾝﾄﾀﾞｳﾝを行わない"};
-    for (qint16 langNo : {1, 2}) {
-        TestContext t(langNo);
-        FrmOptions2 dialog(t.ctx);
-        auto* tabs = child<QTabWidget>(&dialog, "SSTabOption");
-        QCOMPARE(tabs->count(), 5);
-        const QStringList shown = {dialog.windowTitle(), tabs->tabText(4),
-                                   child<QPushButton>(&dialog, "cmdApply")->text(),
-                                   child<QRadioButton>(&dialog, "optCurrentDown_1")->text()};
-        QCOMPARE(shown, langNo == 1 ? japanese : english);
-    }
-}
-
-// Enter in a number box is swallowed there: it neither presses OK nor types.
-void TestOptionsDialog::keyFilterGuardsBothNumberBoxes() {
+// Enter in a number box stays there: it neither presses OK nor types. The arrows keep the range.
+void TestOptionsDialog::numberBoxesTakeOneDigitAndSwallowEnter() {
     TestContext t;
     t.ctx.options.BkCdChangeFlag = true;
     FrmOptions2 dialog(t.ctx);
@@ -63,74 +43,49 @@ void TestOptionsDialog::keyFilterGuardsBothNumberBoxes() {
     for (const char* name : {"txtPortNo", "txtBreakNo"}) {
         auto* box = child<QLineEdit>(&dialog, name);
         box->clear();
-        QTest::keyClicks(box, u"5"_s);
-        QVERIFY2(box->text().isEmpty(), name);
-        QTest::keyClicks(box, u"2"_s);
+        QTest::keyClicks(box, u"52"_s);
         QTest::keyClick(box, Qt::Key_Return);
         QTest::keyClick(box, Qt::Key_Enter);
         QVERIFY2(box->text() == u"2"_s, name);
         QVERIFY2(dialog.isVisible() && dialog.result() == 0, name);
     }
     QCOMPARE(t.ctx.options.PortNo, qint16(1));
-}
 
-void TestOptionsDialog::spinButtonsStepWithinTheRange() {
-    TestContext t;
-    t.ctx.options.PortNo = 8;
-    FrmOptions2 dialog(t.ctx);
     auto* port = child<QLineEdit>(&dialog, "txtPortNo");
     const QList<QAbstractButton*> arrows =
         child<QWidget>(&dialog, "updPortNo")->findChildren<QAbstractButton*>();
-    QCOMPARE(arrows.size(), 2);
+    port->setText(u"8"_s);
     arrows[0]->click();
-    QCOMPARE(port->text(), QStringLiteral("9"));
     arrows[0]->click();
-    QCOMPARE(port->text(), QStringLiteral("9"));
-    port->setText(QStringLiteral("1"));
+    QCOMPARE(port->text(), u"9"_s);
+    port->setText(u"1"_s);
     arrows[1]->click();
-    QCOMPARE(port->text(), QStringLiteral("1"));
-}
-
-void TestOptionsDialog::changeBkEnablesTheCurrentDownChoice() {
-    TestContext t;
-    FrmOptions2 dialog(t.ctx);
-    auto* check = child<QCheckBox>(&dialog, "chkChangeBk");
-    auto* carriedOut = child<QRadioButton>(&dialog, "optCurrentDown_0");
-    auto* notCarriedOut = child<QRadioButton>(&dialog, "optCurrentDown_1");
-    QVERIFY(!carriedOut->isEnabled());
-    check->click();
-    QVERIFY(carriedOut->isEnabled() && notCarriedOut->isEnabled());
-    notCarriedOut->click();
-    check->click();
-    QVERIFY(!notCarriedOut->isEnabled());
-    QVERIFY2(carriedOut->isChecked(), "unchecking selects the first option");
+    QCOMPARE(port->text(), u"1"_s);
 }
 
 void TestOptionsDialog::okAppliesWhatTheDialogShows() {
     TestContext t;
     FrmOptions2 dialog(t.ctx);
-    child<QLineEdit>(&dialog, "txtPortNo")->setText(QStringLiteral("3"));
-    child<QCheckBox>(&dialog, "chkPortOccupy")->setChecked(true);
-    child<QCheckBox>(&dialog, "chkParametaShow")->setChecked(true);
-    child<QCheckBox>(&dialog, "chkDispPulsPosi")->setChecked(true);
+    child<QLineEdit>(&dialog, "txtPortNo")->setText(u"3"_s);
+    for (const char* box : {"chkPortOccupy", "chkParametaShow", "chkDispPulsPosi"})
+        child<QCheckBox>(&dialog, box)->setChecked(true);
+    auto* notCarriedOut = child<QRadioButton>(&dialog, "optCurrentDown_1");
+    QVERIFY(!notCarriedOut->isEnabled());
     child<QCheckBox>(&dialog, "chkChangeBk")->click();
-    child<QRadioButton>(&dialog, "optCurrentDown_1")->click();
+    QVERIFY(notCarriedOut->isEnabled());
+    notCarriedOut->click();
     child<QRadioButton>(&dialog, "optLanguege_0")->click();
     child<QPushButton>(&dialog, "cmdOK")->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(t.ctx.options.PortNo, qint16(3));
-    QVERIFY(t.ctx.options.PortOccupyFlag);
-    QVERIFY(t.ctx.options.ParametaShow);
-    QVERIFY(t.ctx.options.PlsPosFlag);
-    QVERIFY(t.ctx.options.BkCdChangeFlag);
-    QCOMPARE(t.ctx.options.BkCdCode, qint16(0));
-    QVERIFY(t.ctx.lang.LangChangeFlag);
+    const OptionsState& o = t.ctx.options;
+    QVERIFY(o.PortNo == 3 && o.PortOccupyFlag && o.ParametaShow && o.PlsPosFlag);
+    QVERIFY(o.BkCdChangeFlag && o.BkCdCode == 0 && t.ctx.lang.LangChangeFlag);
 
     // The next dialog shows the applied options.
     FrmOptions2 again(t.ctx);
     QVERIFY(child<QCheckBox>(&again, "chkDispPulsPosi")->isChecked());
     QVERIFY(!child<QLabel>(&again, "lblBreakSet")->isHidden());
-    QCOMPARE(child<QLineEdit>(&again, "txtBreakNo")->text(), QStringLiteral("0"));
+    QCOMPARE(child<QLineEdit>(&again, "txtBreakNo")->text(), u"0"_s);
     QVERIFY(child<QRadioButton>(&again, "optCurrentDown_1")->isChecked());
 }
 
@@ -138,32 +93,32 @@ void TestOptionsDialog::cancelAndCloseApplyNothing() {
     for (const char* button : {"cmdCancel", "cmdApply"}) {
         TestContext t;
         FrmOptions2 dialog(t.ctx);
-        child<QLineEdit>(&dialog, "txtPortNo")->setText(QStringLiteral("2"));
+        child<QLineEdit>(&dialog, "txtPortNo")->setText(u"2"_s);
         child<QCheckBox>(&dialog, "chkPortOccupy")->setChecked(true);
         child<QRadioButton>(&dialog, "optLanguege_0")->click();
         child<QPushButton>(&dialog, button)->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(t.ctx.options.PortNo, qint16(1));
-        QVERIFY2(!t.ctx.options.PortOccupyFlag && !t.ctx.lang.LangChangeFlag, button);
+        QVERIFY2(t.ctx.options.PortNo == 1 && !t.ctx.options.PortOccupyFlag && !t.ctx.lang.LangChangeFlag,
+                 button);
         QVERIFY2(t.settings.values().isEmpty(), button);
     }
 }
 
 void TestOptionsDialog::portDeviceFollowsThePortNumber() {
     TestContext t;
-    t.settings.writeText(QStringLiteral("PortDevice2"), QStringLiteral("/dev/pts/4"));
+    t.settings.writeText(u"PortDevice2"_s, u"/dev/pts/4"_s);
     FrmOptions2 dialog(t.ctx);
     auto* port = child<QLineEdit>(&dialog, "txtPortNo");
     auto* device = child<QComboBox>(&dialog, "comboPortDevice");
-    port->setText(QStringLiteral("2"));
-    QCOMPARE(device->currentText(), QStringLiteral("/dev/pts/4"));
-    port->setText(QStringLiteral("0"));
+    port->setText(u"2"_s);
+    QCOMPARE(device->currentText(), u"/dev/pts/4"_s);
+    port->setText(u"0"_s);
     QVERIFY(!device->isEnabled());
-    port->setText(QStringLiteral("3"));
+    port->setText(u"3"_s);
     QVERIFY(device->isEnabled());
-    device->setEditText(QStringLiteral("/dev/ttyUSB0"));
+    device->setEditText(u"/dev/ttyUSB0"_s);
     child<QPushButton>(&dialog, "cmdOK")->click();
-    QCOMPARE(t.settings.readText(QStringLiteral("PortDevice3"), {}), QStringLiteral("/dev/ttyUSB0"));
+    QCOMPARE(t.settings.readText(u"PortDevice3"_s, {}), u"/dev/ttyUSB0"_s);
 }
 
 QTEST_MAIN(TestOptionsDialog)
