@@ -30,7 +30,6 @@ class TestShutdown : public QObject {
     Q_OBJECT
 private slots:
     void unchangedDataAsksToFinish();
-    void changedDataAsksToSave();
     void unloadStoresPortAndLanguage();
 };
 
@@ -49,26 +48,6 @@ void TestShutdown::unchangedDataAsksToFinish() {
         QCOMPARE(t.op.messages[0].text, QString::fromUtf8(question));
         QVERIFY(t.op.messages[0].buttons == Buttons::OkCancel && t.op.messages[0].icon == Icon::Question);
         QVERIFY(window.portOpen == refused && window.saveAsCalls == 0);
-    }
-}
-
-void TestShutdown::changedDataAsksToSave() {
-    // Answer and whether the save dialog is cancelled -> refused, Save As runs.
-    const std::tuple<Answer, bool, bool, int> rows[] = {{Answer::Yes, false, false, 1},
-                                                        {Answer::Yes, true, true, 1},
-                                                        {Answer::No, false, false, 0},
-                                                        {Answer::Cancel, false, true, 0}};
-    for (const auto& [answer, saveCancelled, refused, saveAsCalls] : rows) {
-        TestContext t;
-        t.ctx.operation.DataChangeFlag = true;
-        FakeMainWindow window;
-        window.saveCancelled = saveCancelled;
-        t.op.answer(answer);
-        QCOMPARE(mainCloseRefused(t.ctx, CloseReason::CloseBox, window.hooks()), refused);
-        QCOMPARE(t.op.messages.size(), 1);
-        QCOMPARE(t.op.messages[0].text, u"Data have been changed. Save in file?"_s);
-        QVERIFY(t.op.messages[0].buttons == Buttons::YesNoCancel && t.op.messages[0].icon == Icon::Question);
-        QCOMPARE(window.saveAsCalls, saveAsCalls);
     }
 }
 

@@ -29,7 +29,7 @@ struct MainWindowFixture {
         if (!object)
             qFatal("no control %s", qPrintable(name));
         if (auto* menu = qobject_cast<QMenu*>(object))
-            return menu->menuAction()->isEnabled();
+            object = menu->menuAction();
         if (auto* action = qobject_cast<QAction*>(object))
             return action->isEnabled();
         return qobject_cast<QWidget*>(object)->isEnabled();

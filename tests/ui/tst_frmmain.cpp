@@ -1,15 +1,14 @@
-// The main window's captions, load, rounding choice, option after-step, panels and help commands.
+// The main window's captions, load, rounding choice, option after-step, help commands and closing.
 #include "position/PositionGridModel.h"
 #include "ui/FrmMainFixture.h"
-#include "ui/MainPositionButton.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -19,6 +18,28 @@ using namespace zovi;
 using namespace Qt::StringLiterals;
 using zovi::test::MainWindowFixture;
 
+namespace {
+
+// A shown main window whose serial port, as the close request sees it, is open.
+struct Closing : MainWindowFixture {
+    explicit Closing(qint16 langNo = 2)
+        : MainWindowFixture(langNo) {
+        load();
+        window->portIsOpen = [this] {
+            return portOpen;
+        };
+        window->closePort = [this] {
+            ++portCloses;
+            portOpen = false;
+        };
+        window->show();
+    }
+    bool portOpen = true;
+    int portCloses = 0;
+};
+
+} // namespace
+
 class TestFrmMain : public QObject {
     Q_OBJECT
 private slots:
@@ -26,15 +47,16 @@ private slots:
     void loadResetsTheRun();
     void roundingOptionsMirrorTheFlag();
     void optionsRebuildKeepsThePulseFlag();
-    void statusPanelsMarksAndMoveButtons();
-    void helpMenusTellWithTheWindowTitle();
+    // Closing: what the window adds to the close questions (tst_shutdown asks them).
+    void busyRefusesTheCloseBoxButNotExit();
+    void saveOfferRunsTheSaveDialog();
+    void closeBoxStoresAndClosesOnlyWhenAccepted();
 };
 
 // The catalogue is part of the program: a run with nothing beside it still has its captions.
 void TestFrmMain::captionsOfBothLanguagesWithoutADataFolder() {
     // Language, control, whether its tip is meant, the text shown.
     const std::tuple<int, const char*, bool, const char*> rows[] = {
-        {2, "mnuFile", false, "File(&F)"},
         {1, "mnuFileExit", false, "終了(&X)"},
         {2, "mnuFileNew", false, "Clear All && New Data(&N)"}, // a lone "&" is a word; "(&N)" the access key
         {1, "mnuEdit", false, "編集(&E)"},
@@ -42,7 +64,6 @@ void TestFrmMain::captionsOfBothLanguagesWithoutADataFolder() {
         {1, "mnuWindowTileVertical", false, "左右に並べて表示(&V)"},
         {2, "mnuHelpSearch", false, "Search(&S)"},
         {1, "cmdFileOpen", false, "ﾌｧｲﾙを開く"},
-        {2, "framAlarm", false, "ALARM"},
         {1, "optModeSelect_1", false, "編集ﾓｰﾄﾞ"},
         // Tool-bar and rounding tips have Japanese entries only: English keeps the design-time tip.
         {2, "tbButton_New", true, "All clear & New Data"},
@@ -69,6 +90,7 @@ void TestFrmMain::captionsOfBothLanguagesWithoutADataFolder() {
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u"; "_s)));
 }
 
+// Form_Load, then the help commands of a window without a manual beside it.
 void TestFrmMain::loadResetsTheRun() {
     MainWindowFixture f(1);
     f.t.settings.writeInt(u"PortNo"_s, 3);
@@ -89,6 +111,11 @@ void TestFrmMain::loadResetsTheRun() {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.size(), QSize(775, 505));
+    // Help > Contents and Search tell, with the window's caption as title, that there is no manual.
+    f.find<QAction>(u"mnuHelpContents"_s)->trigger();
+    f.find<QAction>(u"mnuHelpSearch"_s)->trigger();
+    QCOMPARE(f.t.op.messages.size(), 2);
+    QVERIFY(f.t.op.messages[0].title == w.windowTitle() && f.t.op.messages[1].title == w.windowTitle());
 }
 
 void TestFrmMain::roundingOptionsMirrorTheFlag() {
@@ -117,8 +144,6 @@ void TestFrmMain::optionsRebuildKeepsThePulseFlag() {
     const auto okWith = [&](bool pulse) {
         QTimer::singleShot(0, this, [pulse] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
             dialog->findChild<QCheckBox*>(u"chkDispPulsPosi"_s)->setChecked(pulse);
             dialog->findChild<QPushButton*>(u"cmdOK"_s)->click();
         });
@@ -142,40 +167,63 @@ void TestFrmMain::optionsRebuildKeepsThePulseFlag() {
     QVERIFY(f.t.op.messages.isEmpty());
 }
 
-void TestFrmMain::statusPanelsMarksAndMoveButtons() {
-    MainWindowFixture f;
-    FrmMain& w = f.load();
-    for (int panel = 0; panel <= 4; ++panel)
-        w.setStatusPanel(panel, u"panel %1"_s.arg(panel));
-    QStringList panels = {w.statusPanelText(0)};
-    for (int panel = 1; panel <= 3; ++panel)
-        panels << f.find<QLabel>(u"sbPanel_%1"_s.arg(panel))->text();
-    QCOMPARE(panels, (QStringList{"", "panel 1", "panel 2", "panel 3"}));
-
-    // A VQ NEW device shows the VQ mark only, OLD both, JM neither.
-    w.show();
-    QVERIFY(w.vqElement()->isVisible() && !w.oldElement()->isVisible());
-    w.setOldElementVisible(true);
-    QVERIFY(w.oldElement()->isVisible());
-    w.setVqElementVisible(false);
-    QVERIFY(!w.vqElement()->isVisible() && !w.oldElement()->isVisible());
-
-    w.setButtonPicture(2, PositionButton::kLitPicture);
-    w.setButtonPicture(2, 7); // not a face: unchanged
-    QCOMPARE(w.positionButton(2)->picture(), PositionButton::kLitPicture);
-    QVERIFY(!w.positionButton(4) && !w.positionButton(-1));
-    w.AllSelectMoveButtonChange2Glay();
-    QCOMPARE(w.positionButton(2)->picture(), PositionButton::kGreyPicture);
+// During a move the close box does nothing, silently; File > Exit still asks, and ends the program
+// only when the question is answered OK (or No for changed data, which leaves Exit to close the port).
+void TestFrmMain::busyRefusesTheCloseBoxButNotExit() {
+    Closing c;
+    c.t.ctx.operation.CtBusyFlag = true;
+    QSignalSpy exits(c.window.get(), &FrmMain::exitRequested);
+    QVERIFY(!c.window->close());
+    QVERIFY(c.window->isVisible() && c.t.op.messages.isEmpty() && c.t.settings.values().isEmpty());
+    c.t.op.answer(Answer::Cancel);
+    c.find<QAction>(u"mnuFileExit"_s)->trigger();
+    QVERIFY(c.window->isVisible() && c.window->closeRefused());
+    QVERIFY(c.t.op.messages.size() == 1 && exits.isEmpty() && c.portCloses == 0);
+    c.t.ctx.operation.DataChangeFlag = true;
+    c.t.op.answer(Answer::No);
+    c.find<QAction>(u"mnuFileExit"_s)->trigger();
+    QVERIFY(!c.window->isVisible());
+    QVERIFY(exits.count() == 1 && c.portCloses == 1);
 }
 
-void TestFrmMain::helpMenusTellWithTheWindowTitle() {
-    MainWindowFixture f;
-    f.load();
-    f.find<QAction>(u"mnuHelpContents"_s)->trigger();
-    f.find<QAction>(u"mnuHelpSearch"_s)->trigger();
-    QCOMPARE(f.t.op.messages.size(), 2);
-    for (const auto& message : f.t.op.messages)
-        QCOMPARE(message.title, u"ZO-VI Ver1.20E"_s);
+// Changed data: Cancel keeps the window, Yes runs Save As, whose cancelled dialog keeps it too.
+void TestFrmMain::saveOfferRunsTheSaveDialog() {
+    Closing c;
+    c.t.ctx.operation.DataChangeFlag = true;
+    c.t.op.answer(Answer::Cancel);
+    QVERIFY(!c.window->close() && c.t.op.saveRequests.isEmpty());
+    c.t.op.answer(Answer::Yes);
+    QVERIFY2(!c.window->close(), "a cancelled save dialog keeps the window");
+    QCOMPARE(c.t.op.lastText(), u"Data have been changed. Save in file?"_s);
+    QVERIFY(c.t.op.messages[0].buttons == Buttons::YesNoCancel && c.t.op.messages[0].icon == Icon::Question);
+    QCOMPARE(c.t.op.saveRequests.size(), 1);
+    const FileDialogRequest& request = c.t.op.saveRequests[0];
+    QCOMPARE(request.title, u"Save VQ data as ..."_s);
+    QCOMPARE(request.filter, u"VQ Data file(*.vqd)|*.vqd|All Files(*.*)|*.*"_s);
+    QCOMPARE(request.defaultExtension + u' ' + request.initialName, u"vqd vqdata.vqd"_s);
+    QVERIFY(request.overwritePrompt && !request.mustExist);
+
+    c.t.op.answer(Answer::Yes);
+    c.t.op.chooseFile(u"/tmp/positions.vqd"_s);
+    QVERIFY2(c.window->close(), "a chosen file lets the window close");
+}
+
+void TestFrmMain::closeBoxStoresAndClosesOnlyWhenAccepted() {
+    Closing c(1);
+    QWidget other;
+    other.show();
+    c.t.ctx.options.PortNo = 7; // changed in the options during the run
+    c.t.ctx.lang.LangChangeFlag = true;
+    c.t.op.answer(Answer::Cancel);
+    QVERIFY(!c.window->close());
+    QVERIFY(c.window->isVisible() && c.window->closeRefused() && other.isVisible());
+    QVERIFY(c.t.settings.values().isEmpty() && c.portCloses == 0);
+
+    c.t.op.answer(Answer::Ok);
+    QVERIFY(c.window->close());
+    QVERIFY(c.portCloses == 1 && !other.isVisible() && c.t.op.saveRequests.isEmpty());
+    QCOMPARE(c.t.settings.readInt(u"PortNo"_s, 0), qint16(7));
+    QCOMPARE(c.t.settings.readInt(u"Languege"_s, 0), qint16(2));
 }
 
 QTEST_MAIN(TestFrmMain)

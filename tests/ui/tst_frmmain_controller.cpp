@@ -1,4 +1,4 @@
-// The main window over a scripted controller: alarms, port lamp, version, modes, and the bracket that
+// The main window over a scripted controller: alarms, version, modes, and the bracket that
 // keeps a second exchange from starting while one waits.
 #include "FrmMainFixture.h"
 #include "session/ControllerSession.h"
@@ -46,25 +46,17 @@ struct Connected : MainWindowFixture {
 class TestFrmMainController : public QObject {
     Q_OBJECT
 private slots:
-    void loadReadsTheAlarmList();
     void alarmLineShowsOnThePanelAndResetClearsIt();
-    void portLampFollowsThePort();
-    void versionMenuWritesTheStatusBar();
-    void modeMenusAskFirst();
+    void versionAndModeMenus();
     void nothingStartsAnExchangeWhileOneWaits();
     void controlsComeBackAfterAFailureAndATimeOut();
     void closeReleasesTheOpenPort();
 };
 
-void TestFrmMainController::loadReadsTheAlarmList() {
-    Connected c;
-    QVERIFY(!c.controller->alarms.ErrListMissingFlag);
-    QVERIFY(c.controller->alarms.list().records().size() > 0);
-    QVERIFY(c.t.op.messages.isEmpty());
-}
-
+// The alarm list read at load explains the alarm line; the reset button clears it.
 void TestFrmMainController::alarmLineShowsOnThePanelAndResetClearsIt() {
     Connected c;
+    QVERIFY(c.t.op.messages.isEmpty());
     c.port->open(1);
     c.port->deliverNow("0%%0E\r\n");
     auto* lamp = c.find<QWidget>(u"imgAlarmLed"_s);
@@ -82,26 +74,16 @@ void TestFrmMainController::alarmLineShowsOnThePanelAndResetClearsIt() {
     QVERIFY(!c.t.ctx.operation.CtBusyFlag);
 }
 
-void TestFrmMainController::portLampFollowsThePort() {
-    Connected c;
-    auto* lamp = c.find<QWidget>(u"imgPortGreen"_s);
-    c.port->open(1);
-    QTRY_VERIFY_WITH_TIMEOUT(lamp->isVisibleTo(c.window.get()), 300);
-    c.port->close();
-    QTRY_VERIFY_WITH_TIMEOUT(!lamp->isVisibleTo(c.window.get()), 300);
-}
-
-void TestFrmMainController::versionMenuWritesTheStatusBar() {
+// The version menu writes the status bar; the mode menus ask before they send anything.
+void TestFrmMainController::versionAndModeMenus() {
     Connected c;
     c.port->scriptText("0CM1\r\n");
     c.port->scriptText("0RV120000\r\n");
     c.find<QAction>(u"mnuShowCtversion"_s)->trigger();
     QCOMPARE(c.t.op.lastText(), u"Version of the controller is 120."_s);
     QCOMPARE(c.find<QLabel>(u"sbPanel_1"_s)->text(), u"The version of this C/T is 120"_s);
-}
-
-void TestFrmMainController::modeMenusAskFirst() {
-    Connected c;
+    c.port->written.clear();
+    c.t.op.messages.clear();
     c.t.op.answer(Answer::No);
     c.find<QAction>(u"mnuModeGaibu"_s)->trigger();
     c.t.op.answer(Answer::No);
