@@ -22,7 +22,8 @@ int main(int argc, char* argv[]) {
 
     ProgramFolder folder;
     Catalogue catalogue;
-    catalogue.load(Catalogue::kBuiltIn);
+    if (!catalogue.load(Catalogue::kBuiltIn))
+        qWarning("ZO-VI: the built-in message catalogue is missing from this build");
     QApplication::setWindowIcon(QIcon(folder.file(QStringLiteral("images/zovi.png"))));
 
     QtSettingsStore settings;
