@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
     MemorySettingsStore settings;
     settings.writeText(QStringLiteral("PortDevice1"), ptyPath);
     Catalogue catalogue;
-    catalogue.load(QCoreApplication::applicationDirPath() + QStringLiteral("/catalogue.tsv"));
+    catalogue.load(Catalogue::kBuiltIn);
     ConsoleOperator op;
     AppContext ctx(settings, catalogue, op, ProgramFolder(QCoreApplication::applicationDirPath()));
     NullView view;

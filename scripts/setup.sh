@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
-  qt6-qpa-plugins
+  qt6-qpa-plugins qt6-translations-l10n
   xvfb xauth imagemagick
   fonts-noto-cjk fonts-ipafont-gothic fonts-dejavu-core
   xdg-utils

@@ -24,9 +24,8 @@ int main(int argc, char* argv[]) {
 
     ProgramFolder folder;
     Catalogue catalogue;
-    if (!catalogue.load(folder.file(QStringLiteral("catalogue.tsv"))))
-        qWarning("ZO-VI: the message catalogue %s cannot be read",
-                 qPrintable(folder.file(QStringLiteral("catalogue.tsv"))));
+    if (!catalogue.load(Catalogue::kBuiltIn))
+        qWarning("ZO-VI: the built-in message catalogue is missing from this build");
     QApplication::setWindowIcon(QIcon(folder.file(QStringLiteral("images/zovi.png"))));
 
     QtSettingsStore settings;

@@ -22,6 +22,7 @@ public:
     OptionsState options;
     DeviceState device;
     OperationState operation;
+    WaitState wait;
     int MainLeft = 0; // twips
     int MainTop = 0;
 

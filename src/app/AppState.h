@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QTimer>
 
 namespace zovi {
 
@@ -52,6 +54,13 @@ struct OperationState {
     qint16 LastPosNo = -1;
     bool MoveDataReadFlag = false;
     bool DataChangeFlag = false;
+};
+
+// The wait routine's timer: the main window's mmsecTimer once the window has registered it, and the
+// number of times it has expired (a wait ends when the count moves on).
+struct WaitState {
+    QPointer<QTimer> mmsecTimer;
+    quint64 expiries = 0;
 };
 
 } // namespace zovi

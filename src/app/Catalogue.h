@@ -9,9 +9,13 @@ namespace zovi {
 // Japanese texts have ids 1 to 602, the English text of Japanese id n has id n + 10000.
 constexpr qint16 kEnglishOffset = 10000;
 
-// Every user text by number, read from "catalogue.tsv" (one "<id>\t<text>" line each, UTF-8).
+// Every user text by number, read from a catalogue file (one "<id>\t<text>" line each, UTF-8).
 class Catalogue {
 public:
+    // The program's own texts, compiled into it from resources/catalogue.tsv: no run can lack them,
+    // whatever lies beside the program.
+    static inline const QString kBuiltIn = QStringLiteral(":/catalogue.tsv");
+
     // Replaces the contents. False when the file cannot be read; malformed lines are skipped
     // and counted.
     bool load(const QString& path);

@@ -1,14 +1,72 @@
 #include "app/Desktop.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
+#include <memory>
 
 namespace zovi {
 
-bool SystemDesktop::openUrl(const QUrl& url) {
+namespace {
+
+// How long the desktop's opener may take to report that it found no browser.
+constexpr int kOpenerVerdictMs = 2000;
+
+// The last line the opener wrote to its error output: its own words for the failure.
+QString lastErrorLine(QProcess& process) {
+    const QStringList lines =
+        QString::fromLocal8Bit(process.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return lines.isEmpty() ? QString() : lines.constLast().trimmed();
+}
+
+// xdg-open returns at once when the desktop hands the page to its browser, but on a bare desktop it
+// runs the browser itself and returns only when the browser ends. So the page counts as shown when
+// the opener is still running after kOpenerVerdictMs, and as not shown when it has ended with an
+// error by then (exit code 3: no browser found).
+bool openWith(const QString& opener, const QUrl& url, QString* failure) {
+    auto process = std::make_unique<QProcess>();
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->start(opener, {url.toString()});
+    if (!process->waitForStarted()) {
+        if (failure)
+            *failure = process->errorString();
+        return false;
+    }
+    QEventLoop loop;
+    QTimer verdict;
+    verdict.setSingleShot(true);
+    QObject::connect(&verdict, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(process.get(), &QProcess::finished, &loop, &QEventLoop::quit);
+    verdict.start(kOpenerVerdictMs);
+    loop.exec();
+    if (process->state() != QProcess::NotRunning) {
+        // The opener runs the browser: it lives on until the browser ends.
+        QProcess* running = process.release();
+        running->setParent(QCoreApplication::instance());
+        QObject::connect(running, &QProcess::finished, running, &QObject::deleteLater);
+        return true;
+    }
+    if (process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0)
+        return true;
+    if (failure)
+        *failure = lastErrorLine(*process);
+    return false;
+}
+
+} // namespace
+
+bool SystemDesktop::openUrl(const QUrl& url, QString* failure) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (const auto opener = findProgram(QStringLiteral("xdg-open")))
+        return openWith(*opener, url, failure);
+#endif
+    if (failure)
+        failure->clear();
     return QDesktopServices::openUrl(url);
 }
 

@@ -12,7 +12,9 @@ namespace zovi {
 class Desktop {
 public:
     virtual ~Desktop() = default;
-    virtual bool openUrl(const QUrl& url) = 0;
+    // False when no browser could be started; `failure` then receives the platform's description
+    // of what went wrong, when it gives one.
+    virtual bool openUrl(const QUrl& url, QString* failure) = 0;
     // A value of the machine-wide registry; nothing where the platform has no registry.
     virtual std::optional<QString> registryValue(const QString& key, const QString& valueName) = 0;
     virtual bool fileExists(const QString& path) = 0;
@@ -24,7 +26,7 @@ public:
 // The real desktop of this machine.
 class SystemDesktop : public Desktop {
 public:
-    bool openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url, QString* failure) override;
     std::optional<QString> registryValue(const QString& key, const QString& valueName) override;
     bool fileExists(const QString& path) override;
     std::optional<QString> findProgram(const QString& name) override;

@@ -17,10 +17,22 @@ QString helpFilePath(const AppContext& ctx, Desktop& desktop) {
     return desktop.fileExists(english) ? english : QString();
 }
 
-void showHelpContents(AppContext& ctx, Desktop& desktop, const QString& title) {
+void showHelp(AppContext& ctx, Desktop& desktop, HelpPage page, const QString& title) {
     const QString path = helpFilePath(ctx, desktop);
-    if (path.isEmpty() || !desktop.openUrl(QUrl::fromLocalFile(path)))
+    if (path.isEmpty()) {
         ctx.op.message(ctx.msg(491), Buttons::Ok, Icon::Information, title);
+        return;
+    }
+    QUrl url = QUrl::fromLocalFile(path);
+    if (page == HelpPage::Search)
+        url.setFragment(QStringLiteral("index"));
+    QString failure;
+    if (desktop.openUrl(url, &failure))
+        return;
+    QString text = ctx.msg(716);
+    if (!failure.isEmpty())
+        text += kParagraph + failure;
+    ctx.op.message(text, Buttons::Ok, Icon::Exclamation, title);
 }
 
 std::optional<QString> findSystemInfoTool(Desktop& desktop) {

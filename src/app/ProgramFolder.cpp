@@ -10,11 +10,12 @@ ProgramFolder::ProgramFolder()
     : folder_(locate(QCoreApplication::applicationDirPath())) {}
 
 QString ProgramFolder::locate(const QString& programDir) {
-    const QString catalogue = QStringLiteral("catalogue.tsv");
+    // The manual lies in every data folder, built or installed.
+    const QString marker = QStringLiteral("help/index.html");
     const QString installed = QDir::cleanPath(
         QDir(programDir).filePath(QStringLiteral("../") + QStringLiteral(ZOVI_INSTALL_DATADIR)));
-    if (!QFileInfo::exists(QDir(programDir).filePath(catalogue)) &&
-        QFileInfo::exists(QDir(installed).filePath(catalogue)))
+    if (!QFileInfo::exists(QDir(programDir).filePath(marker)) &&
+        QFileInfo::exists(QDir(installed).filePath(marker)))
         return installed;
     return programDir;
 }

@@ -110,7 +110,7 @@ void ControllerModes::ResetCtByCommand(ParameterStatusView& parameterWindow) {
     link_.writeWithoutReply(QByteArrayLiteral("0CM3"));
     view_.greyAllMoveButtons();
     view_.setOutputLamps(false, false);
-    waitMs(kResetSettleMs);
+    waitMs(ctx_, kResetSettleMs);
     link_.ReleaseCommPort();
 }
 

@@ -5,6 +5,7 @@
 #include "app/Options.h"
 #include "app/Shutdown.h"
 #include "app/Version.h"
+#include "app/Wait.h"
 #include "operation/ProgramGridModel.h"
 #include "position/PositionGridModel.h"
 #include "ui/Captions.h"
@@ -47,6 +48,7 @@ FrmMain::FrmMain(AppContext& ctx, Desktop& desktop, QWidget* parent)
     buildToolBar(central);
     buildStatusBar();
     buildTimers();
+    registerWaitTimer(ctx_, mmsecTimer);
     buildModeOptions(central);
     buildTransferFrame(central);
     buildDataEditFrame(central);
@@ -75,6 +77,11 @@ void FrmMain::formLoad() {
     if (loadErrorList)
         loadErrorList();
     applyCaptions(this, ctx_.texts);
+    // The tool-bar buttons show only pictures: their tips name them, also to accessibility.
+    for (QAction* button : tbToolBar->actions()) {
+        if (!button->isSeparator())
+            button->setText(button->toolTip());
+    }
     showLiteralAmpersands();
     setFixedSize(px(mainlayout::kWindowWidth), px(mainlayout::kWindowHeight));
     SizeInit_flgdData();
@@ -106,7 +113,7 @@ void FrmMain::connectControls() {
     for (const auto& [button, handler] : buttons)
         connect(button, &QPushButton::clicked, this, handler);
 
-    const std::array<std::pair<QAction*, void (FrmMain::*)()>, 22> items = {{
+    const std::array<std::pair<QAction*, void (FrmMain::*)()>, 23> items = {{
         {mnuFileNew, &FrmMain::mnuFileNew_Click},
         {mnuFileOpen, &FrmMain::mnuFileOpen_Click},
         {mnuFileGetfromCt, &FrmMain::mnuFileGetfromCt_Click},
@@ -128,6 +135,7 @@ void FrmMain::connectControls() {
         {mnuModeTrancefer, &FrmMain::mnuModeTrancefer_Click},
         {mnuModeGaibu, &FrmMain::mnuModeGaibu_Click},
         {mnuHelpContents, &FrmMain::mnuHelpContents_Click},
+        {mnuHelpSearch, &FrmMain::mnuHelpSearch_Click},
         {mnuHelpAbout, &FrmMain::mnuHelpAbout_Click},
     }};
     for (const auto& [item, handler] : items)
@@ -223,17 +231,24 @@ void FrmMain::mnuViewOption_Click() {
     afterOptionsDialog();
 }
 
+// PulsDispChangeFlag stays set: once the pulse display has changed, every later OK rebuilds again.
 void FrmMain::afterOptionsDialog() {
     if (ctx_.options.PulsDispChangeFlag) {
         SizeInit_flgdData();
         positionModel_->init(PositionGridModel::InitMode::KeepData);
+        if (refreshPositionDisplay)
+            refreshPositionDisplay();
     }
     if (const QString notice = languageChangeNotice(ctx_); !notice.isEmpty())
         ctx_.op.message(notice);
 }
 
 void FrmMain::mnuHelpContents_Click() {
-    showHelpContents(ctx_, desktop_, windowTitle());
+    showHelp(ctx_, desktop_, HelpPage::Contents, windowTitle());
+}
+
+void FrmMain::mnuHelpSearch_Click() {
+    showHelp(ctx_, desktop_, HelpPage::Search, windowTitle());
 }
 
 void FrmMain::mnuHelpAbout_Click() {

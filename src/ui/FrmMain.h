@@ -74,6 +74,9 @@ public:
     // After the options dialog: rebuilds the position grid when the pulse display changed and tells
     // about a language change.
     void afterOptionsDialog();
+    // Refreshes the position display and recomputes the mm column from the pulses; the rebuild after
+    // a change of the pulse display runs it. The position feature sets it.
+    std::function<void()> refreshPositionDisplay;
 
     // --- Labels, lamps and the status bar
     QString currentDataName() const { return currentDataName_; }
@@ -143,6 +146,7 @@ public slots:
     void mnuViewStatusBar_Click();
     void mnuViewOption_Click();
     void mnuHelpContents_Click();
+    void mnuHelpSearch_Click();
     void mnuHelpAbout_Click();
     void mnuFileExit_Click();
     void tbToolBar_ButtonClick(const QString& key);
@@ -186,6 +190,11 @@ protected:
 private:
     ControllerSession* controller_ = nullptr;
     DeviceCatalogue* devices_ = nullptr;
+
+    // Runs an exchange with the controller started from this window: while it waits for its reply,
+    // nothing that starts another exchange can be used; afterwards every control is as it was.
+    void runExchange(const std::function<void()>& exchange);
+    QList<QWidget*> exchangeStarters() const;
 
     // The members of the enable groups (FrmMainEnabling.cpp).
     void enableCommandButtons(bool enabled);
@@ -254,6 +263,7 @@ private:
     QMenu* mnuWindow = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
+    QAction* mnuHelpSearch = nullptr;
     QAction* mnuHelpAbout = nullptr;
 
     QToolBar* tbToolBar = nullptr;

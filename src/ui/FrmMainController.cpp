@@ -1,5 +1,6 @@
-// The main window's commands that run over the serial link: alarm reset, modes and version.
-#include "app/ControllerSession.h"
+// The main window's commands that run over the serial link: alarm reset, modes and version. Each
+// runs inside the exchange bracket, so no second exchange can be started while one waits.
+#include "session/ControllerSession.h"
 #include "ui/FrmMain.h"
 
 namespace zovi {
@@ -19,22 +20,22 @@ void FrmMain::attachController(ControllerSession& controller) {
 
 void FrmMain::cmdReset_Click() {
     if (controller_)
-        controller_->modes.cmdReset_Click();
+        runExchange([this] { controller_->modes.cmdReset_Click(); });
 }
 
 void FrmMain::mnuShowCtversion_Click() {
     if (controller_)
-        controller_->modes.mnuShowCtversion_Click();
+        runExchange([this] { controller_->modes.mnuShowCtversion_Click(); });
 }
 
 void FrmMain::mnuModeTrancefer_Click() {
     if (controller_)
-        controller_->modes.mnuModeTrancefer_Click();
+        runExchange([this] { controller_->modes.mnuModeTrancefer_Click(); });
 }
 
 void FrmMain::mnuModeGaibu_Click() {
     if (controller_)
-        controller_->modes.mnuModeGaibu_Click();
+        runExchange([this] { controller_->modes.mnuModeGaibu_Click(); });
 }
 
 } // namespace zovi

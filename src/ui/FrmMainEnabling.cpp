@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -51,6 +52,53 @@ void FrmMain::enableMoveControls(bool enabled) {
                optModeSelect[MoveMode], optModeSelect[EditMode]},
               enabled);
     txtTimer->setEnabled(enabled && chkTimerUse->isChecked());
+}
+
+QList<QWidget*> FrmMain::exchangeStarters() const {
+    // The mode choice too: switching to Edit Mode would enable the data commands again.
+    QList<QWidget*> starters = {cmdFileOpen,
+                                cmdSaveFile,
+                                cmdLoadtoCt,
+                                cmdGetfromCt,
+                                cmdPosiDataShogo,
+                                cmdReset,
+                                cmdChangeDev,
+                                cmdMove,
+                                cmdStop,
+                                cmdTmpStop,
+                                optModeSelect[MoveMode],
+                                optModeSelect[EditMode]};
+    for (PositionButton* button : imgButton)
+        starters << button;
+    return starters;
+}
+
+// The long commands' bracket (CMDBTN_Muko, ToolBar_Muko, Menyu_Muko ... then the Yuko), widened to
+// every control that can start an exchange, and closed by giving each control back the state it
+// had: a Move Mode window keeps its data commands disabled after a reset.
+void FrmMain::runExchange(const std::function<void()>& exchange) {
+    QList<std::pair<QPointer<QWidget>, bool>> widgets;
+    const QList<QWidget*> starters = exchangeStarters();
+    for (QWidget* widget : starters)
+        widgets.append({widget, !widget->testAttribute(Qt::WA_ForceDisabled)});
+    QList<std::pair<QPointer<QAction>, bool>> actions;
+    for (QAction* action : findChildren<QAction*>())
+        actions.append({action, action->isEnabled()});
+
+    CMDBTN_Muko();
+    ToolBar_Muko();
+    Menyu_Muko();
+    for (QWidget* widget : starters)
+        widget->setEnabled(false);
+    exchange();
+    for (const auto& [widget, enabled] : widgets) {
+        if (widget)
+            widget->setEnabled(enabled);
+    }
+    for (const auto& [action, enabled] : actions) {
+        if (action)
+            action->setEnabled(enabled);
+    }
 }
 
 void FrmMain::CMDBTN_Muko() {

@@ -37,13 +37,6 @@ QMenu* subMenu(QWidget* parent, const char* name, int id, const Texts& texts) {
     return menu;
 }
 
-// Items without a catalogue text: they keep these words in both languages.
-QAction* plainItem(QMenu* menu, const char* name, const QString& text) {
-    auto* action = named(new QAction(text, menu), name);
-    menu->addAction(action);
-    return action;
-}
-
 } // namespace
 
 void FrmMain::buildMenus() {
@@ -71,15 +64,15 @@ void FrmMain::buildMenus() {
     bar->addMenu(mnuFile);
 
     // Editing goes through the grid editors; these items only show the usual keys.
-    mnuEdit = named(new QMenu(QStringLiteral("Edit(&E)"), this), "mnuEdit");
-    const std::array<std::tuple<const char*, const char*, QKeySequence::StandardKey>, 4> editItems = {{
-        {"mnuEditCopy", "Copy", QKeySequence::Copy},
-        {"mnuEditCut", "Cut", QKeySequence::Cut},
-        {"mnuEditPaste", "Paste", QKeySequence::Paste},
-        {"mnuEditUndo", "Undo", QKeySequence::Undo},
+    mnuEdit = subMenu(this, "mnuEdit", 707, texts);
+    const std::array<std::tuple<const char*, int, QKeySequence::StandardKey>, 4> editItems = {{
+        {"mnuEditCopy", 708, QKeySequence::Copy},
+        {"mnuEditCut", 709, QKeySequence::Cut},
+        {"mnuEditPaste", 710, QKeySequence::Paste},
+        {"mnuEditUndo", 711, QKeySequence::Undo},
     }};
-    for (const auto& [name, text, key] : editItems) {
-        QAction* action = plainItem(mnuEdit, name, QLatin1String(text));
+    for (const auto& [name, id, key] : editItems) {
+        QAction* action = menuItem(mnuEdit, name, id, texts);
         action->setShortcut(key);
         action->setEnabled(false);
         connect(action, &QAction::triggered, this, &FrmMain::mnuEdit_Click);
@@ -109,18 +102,17 @@ void FrmMain::buildMenus() {
     mnuViewOption = menuItem(mnuView, "mnuViewOption", 271, texts);
     bar->addMenu(mnuView);
 
-    mnuWindow = named(new QMenu(QStringLiteral("Window(&W)"), this), "mnuWindow");
-    for (const auto& [name, text] :
-         {std::pair{"mnuWindowCascade", "Cascade"}, std::pair{"mnuWindowTileHorizontal", "Tile Horizontally"},
-          std::pair{"mnuWindowTileVertical", "Tile Vertically"}}) {
-        connect(plainItem(mnuWindow, name, QLatin1String(text)), &QAction::triggered, this,
-                &FrmMain::mnuWindow_Click);
-    }
+    mnuWindow = subMenu(this, "mnuWindow", 712, texts);
+    for (const auto& [name, id] :
+         {std::pair{"mnuWindowCascade", 713}, std::pair{"mnuWindowTileHorizontal", 714},
+          std::pair{"mnuWindowTileVertical", 715}})
+        connect(menuItem(mnuWindow, name, id, texts), &QAction::triggered, this, &FrmMain::mnuWindow_Click);
     bar->addMenu(mnuWindow);
 
     mnuHelp = subMenu(this, "mnuHelp", 276, texts);
     mnuHelpContents = menuItem(mnuHelp, "mnuHelpContents", 277, texts);
     mnuHelpContents->setShortcut(QKeySequence::HelpContents);
+    mnuHelpSearch = menuItem(mnuHelp, "mnuHelpSearch", 706, texts);
     mnuHelp->addSeparator();
     mnuHelpAbout = menuItem(mnuHelp, "mnuHelpAbout", 278, texts);
     bar->addMenu(mnuHelp);

@@ -1,7 +1,7 @@
 #include "ui/MainDeviceView.h"
 
 #include "app/AppContext.h"
-#include "app/ControllerSession.h"
+#include "session/ControllerSession.h"
 #include "app/Wait.h"
 #include "ui/FrmMain.h"
 #include "ui/FrmSelection.h"
@@ -84,8 +84,8 @@ void determineDeviceAtStartup(AppContext& ctx, DeviceCatalogue& catalogue, MainP
         main.focusHolder()->clear();
         main.setFocusDummyTimer()->start();
     };
-    hooks.wait = [](int milliseconds) {
-        waitMs(milliseconds);
+    hooks.wait = [&ctx](int milliseconds) {
+        waitMs(ctx, milliseconds);
     };
     ControllerSession& controller = *program.controller;
     DeviceStartup startup(ctx, catalogue, controller.link, controller.commands, view, progress, hooks);

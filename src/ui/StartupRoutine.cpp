@@ -1,12 +1,13 @@
 #include "ui/StartupRoutine.h"
 
 #include "app/AppContext.h"
-#include "app/ControllerSession.h"
 #include "app/Startup.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceSettings.h"
+#include "session/ControllerSession.h"
 #include "ui/FrmMain.h"
 #include "ui/FrmSplash.h"
+#include "ui/QtTranslations.h"
 #include "ui/Twips.h"
 
 namespace zovi {
@@ -16,11 +17,13 @@ MainProgram::MainProgram(MainProgram&&) noexcept = default;
 MainProgram::~MainProgram() = default;
 
 MainProgram StartupRoutine::run() {
+    // The settings come first: the splash already speaks the run's language.
+    readStartupSettings(ctx_);
+    installQtTranslations(ctx_.japanese());
     {
         FrmSplash splash(ctx_);
         splash.showAndWait();
     }
-    readStartupSettings(ctx_);
 
     MainProgram program;
     program.window = std::make_unique<FrmMain>(ctx_, desktop_);

@@ -19,8 +19,8 @@ struct MainProgram {
     std::unique_ptr<ControllerSession> controller; // destroyed first: it writes to the window
 };
 
-// The program's start: splash for two seconds, settings, language, the main window, and then the
-// determination of the actuator device.
+// The program's start: settings and language (with Qt's own texts in it), the splash for two
+// seconds, the main window, and then the determination of the actuator device.
 class StartupRoutine {
 public:
     StartupRoutine(AppContext& ctx, Desktop& desktop)

@@ -2,21 +2,30 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QStringList>
 
 namespace zovi {
 
-namespace {
-
-QWidget* dialogParent() {
+// The program's active window (an open dialog first), else its main window: a box is never left to
+// open in the middle of the screen, away from the program.
+QWidget* WidgetOperator::dialogParent() {
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
-    return QApplication::activeWindow();
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && qobject_cast<QMainWindow*>(window))
+            return window;
+    }
+    return nullptr;
 }
 
+namespace {
+
 std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(dialogParent(), request.title);
+    QFileDialog dialog(WidgetOperator::dialogParent(), request.title);
     dialog.setAcceptMode(mode);
     dialog.setNameFilter(WidgetOperator::qtFilter(request.filter));
     dialog.setDefaultSuffix(request.defaultExtension);

@@ -9,8 +9,8 @@ namespace zovi {
 // The operator seam answered by real message boxes and file dialogs.
 class WidgetOperator : public Operator {
 public:
-    // `title` is the default title of message boxes; `parent` is resolved at each call so that
-    // boxes stay over the active window.
+    // `title` is the default title of message boxes. The parent of each box is resolved when it
+    // opens (dialogParent), so that it stays over the program.
     explicit WidgetOperator(QString title)
         : title_(std::move(title)) {}
     void setTitle(const QString& title) { title_ = title; }
@@ -23,6 +23,9 @@ public:
     // "Description(*.ext)|*.ext|All Files(*.*)|*.*" becomes "Description(*.ext) (*.ext);;All Files(*.*)
     // (*.*)".
     static QString qtFilter(const QString& catalogueFilter);
+
+    // What every box and file dialog opens over: the active window, else the main window.
+    static QWidget* dialogParent();
 
 private:
     QString title_;

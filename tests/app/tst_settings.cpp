@@ -1,21 +1,30 @@
+// The settings read at start, the stored numbers and the platform's store.
 #include "app/Startup.h"
 #include "support/TestContext.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <tuple>
 
 using namespace zovi;
+using namespace Qt::StringLiterals;
 using zovi::test::TestContext;
+
+namespace {
+// Stores "key=value" pairs separated by ";".
+void store(SettingsStore& settings, const QString& pairs) {
+    for (const QString& pair : pairs.split(u';'))
+        settings.writeText(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+}
+
+} // namespace
 
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
     void emptyStoreGivesDefaults();
-    void storedNumbersAreRead_data();
     void storedNumbersAreRead();
-    void startupFlagsFollowStoredNumbers_data();
     void startupFlagsFollowStoredNumbers();
     void platformStoreKeepsValuesInItsSection();
 };
@@ -26,84 +35,49 @@ void TestSettings::emptyStoreGivesDefaults() {
     readStartupSettings(t.ctx);
     QCOMPARE(t.ctx.lang.LangNo, qint16(2));
     QCOMPARE(t.ctx.lang.LangOffset, qint16(10000));
-    QVERIFY(!t.ctx.options.PortOccupyFlag);
-    QVERIFY(!t.ctx.options.PlsPosFlag);
-    QVERIFY(t.ctx.options.MmRoundUpFlag);
-    QCOMPARE(t.ctx.operation.LastPosNo, qint16(-1));
-    QVERIFY(!t.ctx.operation.MoveDataReadFlag);
-    QCOMPARE(t.settings.readInt(QStringLiteral("PortNo"), 1), qint16(1));
+    QVERIFY(!t.ctx.options.PortOccupyFlag && !t.ctx.options.PlsPosFlag && t.ctx.options.MmRoundUpFlag);
+    QVERIFY(t.ctx.operation.LastPosNo == -1 && !t.ctx.operation.MoveDataReadFlag);
     QVERIFY2(t.settings.values().isEmpty(), "loading must not write");
 }
 
-void TestSettings::storedNumbersAreRead_data() {
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("plain") << "7" << 7;
-    QTest::newRow("blank around") << " 3 " << 3;
-    QTest::newRow("negative") << "-1" << -1;
-    QTest::newRow("largest 16-bit") << "32767" << 32767;
-    QTest::newRow("too large gives default") << "32768" << 5;
-    QTest::newRow("not a number gives default") << "COM2" << 5;
-    QTest::newRow("empty gives default") << "" << 5;
-    QTest::newRow("decimal point gives default") << "1.5" << 5;
-}
-
 void TestSettings::storedNumbersAreRead() {
-    QFETCH(QString, stored);
-    QFETCH(int, expected);
-    MemorySettingsStore store;
-    store.writeText(QStringLiteral("PortNo"), stored);
-    QCOMPARE(int(store.readInt(QStringLiteral("PortNo"), 5)), expected);
-}
-
-void TestSettings::startupFlagsFollowStoredNumbers_data() {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("flags");
-    QTest::addColumn<int>("langNo");
-    QTest::addColumn<int>("offset");
-    QTest::addColumn<bool>("on");
-    QTest::newRow("Japanese, flags on") << "1"
-                                        << "1" << 1 << 0 << true;
-    QTest::newRow("English, flags off") << "2"
-                                        << "0" << 2 << 10000 << false;
-    QTest::newRow("other language is English, any non-zero is on") << "3"
-                                                                   << "-1" << 3 << 10000 << true;
-    QTest::newRow("garbage language is the default") << "ja"
-                                                     << "5" << 2 << 10000 << true;
+    const std::pair<const char*, int> stored[] = {{"7", 7},     {" 3 ", 3},  {"-1", -1}, {"32767", 32767},
+                                                  {"32768", 5}, {"COM2", 5}, {"", 5},    {"1.5", 5}};
+    for (const auto& [text, expected] : stored) {
+        MemorySettingsStore store;
+        store.writeText(u"PortNo"_s, QString::fromLatin1(text));
+        QVERIFY2(store.readInt(u"PortNo"_s, 5) == expected, text);
+    }
 }
 
 void TestSettings::startupFlagsFollowStoredNumbers() {
-    QFETCH(QString, language);
-    QFETCH(QString, flags);
-    QFETCH(int, langNo);
-    QFETCH(int, offset);
-    QFETCH(bool, on);
-    TestContext t;
-    t.settings.writeText(QStringLiteral("Languege"), language);
-    for (const char* key : {"PortOccupy", "PLSPos", "MmRoundUp"})
-        t.settings.writeText(QString::fromLatin1(key), flags);
-    readStartupSettings(t.ctx);
-    QCOMPARE(int(t.ctx.lang.LangNo), langNo);
-    QCOMPARE(int(t.ctx.lang.LangOffset), offset);
-    QCOMPARE(t.ctx.options.PortOccupyFlag, on);
-    QCOMPARE(t.ctx.options.PlsPosFlag, on);
-    QCOMPARE(t.ctx.options.MmRoundUpFlag, on);
+    // Stored language and flag value -> LangNo, LangOffset, the three flags.
+    const std::tuple<const char*, const char*, int, int, bool> rows[] = {{"1", "1", 1, 0, true},
+                                                                         {"2", "0", 2, 10000, false},
+                                                                         {"3", "-1", 3, 10000, true},
+                                                                         {"ja", "5", 2, 10000, true}};
+    for (const auto& [language, flags, langNo, offset, on] : rows) {
+        TestContext t;
+        store(t.settings, u"Languege=%1;PortOccupy=%2;PLSPos=%2;MmRoundUp=%2"_s.arg(language, flags));
+        readStartupSettings(t.ctx);
+        QVERIFY2(t.ctx.lang.LangNo == langNo && t.ctx.lang.LangOffset == offset, language);
+        const OptionsState& o = t.ctx.options;
+        QVERIFY2(o.PortOccupyFlag == on && o.PlsPosFlag == on && o.MmRoundUpFlag == on, flags);
+    }
 }
 
 void TestSettings::platformStoreKeepsValuesInItsSection() {
     QTemporaryDir home;
-    QVERIFY(home.isValid());
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     {
         QtSettingsStore store;
         QVERIFY2(store.fileName().startsWith(home.path()), qPrintable(store.fileName()));
-        store.writeInt(QStringLiteral("PortNo"), 4);
-        store.writeText(QStringLiteral("DevSize"), QStringLiteral(" 28"));
+        store.writeInt(u"PortNo"_s, 4);
+        store.writeText(u"DevSize"_s, u" 28"_s);
     }
     QtSettingsStore reopened;
-    QCOMPARE(reopened.readInt(QStringLiteral("PortNo"), 1), qint16(4));
-    QCOMPARE(reopened.readText(QStringLiteral("DevSize"), {}), QStringLiteral(" 28"));
-    QCOMPARE(reopened.readText(QStringLiteral("Absent"), QStringLiteral("dflt")), QStringLiteral("dflt"));
+    QVERIFY(reopened.readInt(u"PortNo"_s, 1) == 4 && reopened.readText(u"DevSize"_s, {}) == u" 28"_s);
+    QCOMPARE(reopened.readText(u"Absent"_s, u"dflt"_s), u"dflt"_s);
     QFile file(reopened.fileName());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray contents = file.readAll();

@@ -1,9 +1,12 @@
+// The close questions and what the unload stores.
 #include "app/Shutdown.h"
 #include "support/TestContext.h"
 
 #include <QtTest>
+#include <tuple>
 
 using namespace zovi;
+using namespace Qt::StringLiterals;
 using zovi::test::TestContext;
 
 namespace {
@@ -26,104 +29,40 @@ struct FakeMainWindow {
 class TestShutdown : public QObject {
     Q_OBJECT
 private slots:
-    void unchangedDataAsksToFinish_data();
     void unchangedDataAsksToFinish();
-    void changedDataAsksToSave_data();
-    void changedDataAsksToSave();
-    void busyControllerRefusesOnlyTheCloseBox();
-    void unloadStoresPortAndLanguage_data();
     void unloadStoresPortAndLanguage();
 };
 
-void TestShutdown::unchangedDataAsksToFinish_data() {
-    QTest::addColumn<int>("langNo");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("question");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("English OK") << 2 << int(Answer::Ok) << "Finish ZO-VI." << false;
-    QTest::newRow("English Cancel") << 2 << int(Answer::Cancel) << "Finish ZO-VI." << true;
-    QTest::newRow("Japanese OK") << 1 << int(Answer::Ok) << "ZO-VI を終了します。" << false;
-}
-
 void TestShutdown::unchangedDataAsksToFinish() {
-    QFETCH(int, langNo);
-    QFETCH(int, answer);
-    QFETCH(QString, question);
-    QFETCH(bool, refused);
-    TestContext t(static_cast<qint16>(langNo));
-    FakeMainWindow window;
-    t.op.answer(Answer(answer));
-    QCOMPARE(mainCloseRefused(t.ctx, CloseReason::CloseBox, window.hooks()), refused);
-    QCOMPARE(t.op.messages.size(), 1);
-    QCOMPARE(t.op.messages[0].text, question);
-    QCOMPARE(t.op.messages[0].buttons, Buttons::OkCancel);
-    QCOMPARE(t.op.messages[0].icon, Icon::Question);
-    QCOMPARE(window.portOpen, refused);
-    QCOMPARE(window.saveAsCalls, 0);
-}
-
-void TestShutdown::changedDataAsksToSave_data() {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("saveCancelled");
-    QTest::addColumn<bool>("refused");
-    QTest::addColumn<int>("saveAsCalls");
-    QTest::newRow("Yes, saved") << int(Answer::Yes) << false << false << 1;
-    QTest::newRow("Yes, save dialog cancelled") << int(Answer::Yes) << true << true << 1;
-    QTest::newRow("No") << int(Answer::No) << false << false << 0;
-    QTest::newRow("Cancel") << int(Answer::Cancel) << false << true << 0;
-}
-
-void TestShutdown::changedDataAsksToSave() {
-    QFETCH(int, answer);
-    QFETCH(bool, saveCancelled);
-    QFETCH(bool, refused);
-    QFETCH(int, saveAsCalls);
-    TestContext t;
-    t.ctx.operation.DataChangeFlag = true;
-    FakeMainWindow window;
-    window.saveCancelled = saveCancelled;
-    t.op.answer(Answer(answer));
-    QCOMPARE(mainCloseRefused(t.ctx, CloseReason::CloseBox, window.hooks()), refused);
-    QCOMPARE(t.op.messages.size(), 1);
-    QCOMPARE(t.op.messages[0].text, QStringLiteral("Data have been changed. Save in file?"));
-    QCOMPARE(t.op.messages[0].buttons, Buttons::YesNoCancel);
-    QCOMPARE(t.op.messages[0].icon, Icon::Question);
-    QCOMPARE(window.saveAsCalls, saveAsCalls);
-}
-
-void TestShutdown::busyControllerRefusesOnlyTheCloseBox() {
-    TestContext t;
-    t.ctx.operation.CtBusyFlag = true;
-    FakeMainWindow window;
-    QVERIFY(mainCloseRefused(t.ctx, CloseReason::CloseBox, window.hooks()));
-    QVERIFY2(t.op.messages.isEmpty(), "refused silently");
-    QVERIFY(window.portOpen);
-
-    QVERIFY(!mainCloseRefused(t.ctx, CloseReason::Program, window.hooks()));
-    QCOMPARE(t.op.messages.size(), 1);
-    QVERIFY(!window.portOpen);
-}
-
-void TestShutdown::unloadStoresPortAndLanguage_data() {
-    QTest::addColumn<int>("langNo");
-    QTest::addColumn<bool>("change");
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("English kept") << 2 << false << "2";
-    QTest::newRow("English to Japanese") << 2 << true << "1";
-    QTest::newRow("Japanese to English") << 1 << true << "2";
-    QTest::newRow("unknown language becomes Japanese") << 5 << true << "1";
+    // Language and answer -> question and whether the close is refused (the port stays open).
+    const std::tuple<qint16, Answer, const char*, bool> rows[] = {
+        {2, Answer::Ok, "Finish ZO-VI.", false},
+        {2, Answer::Cancel, "Finish ZO-VI.", true},
+        {1, Answer::Ok, "ZO-VI を終了します。", false}};
+    for (const auto& [langNo, answer, question, refused] : rows) {
+        TestContext t(langNo);
+        FakeMainWindow window;
+        t.op.answer(answer);
+        QCOMPARE(mainCloseRefused(t.ctx, CloseReason::CloseBox, window.hooks()), refused);
+        QCOMPARE(t.op.messages.size(), 1);
+        QCOMPARE(t.op.messages[0].text, QString::fromUtf8(question));
+        QVERIFY(t.op.messages[0].buttons == Buttons::OkCancel && t.op.messages[0].icon == Icon::Question);
+        QVERIFY(window.portOpen == refused && window.saveAsCalls == 0);
+    }
 }
 
 void TestShutdown::unloadStoresPortAndLanguage() {
-    QFETCH(int, langNo);
-    QFETCH(bool, change);
-    QFETCH(QString, stored);
-    TestContext t(static_cast<qint16>(langNo));
-    t.ctx.lang.LangChangeFlag = change;
-    t.ctx.options.PortNo = 3;
-    storeSettingsAtUnload(t.ctx);
-    QCOMPARE(t.settings.readText(QStringLiteral("PortNo"), {}), QStringLiteral("3"));
-    QCOMPARE(t.settings.readText(QStringLiteral("Languege"), {}), stored);
+    // Language and a chosen change -> the language stored; an unknown one becomes Japanese.
+    const std::tuple<qint16, bool, const char*> rows[] = {
+        {2, false, "2"}, {2, true, "1"}, {1, true, "2"}, {5, true, "1"}};
+    for (const auto& [langNo, change, stored] : rows) {
+        TestContext t(langNo);
+        t.ctx.lang.LangChangeFlag = change;
+        t.ctx.options.PortNo = 3;
+        storeSettingsAtUnload(t.ctx);
+        QCOMPARE(t.settings.readText(u"PortNo"_s, {}), u"3"_s);
+        QCOMPARE(t.settings.readText(u"Languege"_s, {}), QString::fromLatin1(stored));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestShutdown)

@@ -7,13 +7,13 @@
 
 namespace zovi::test {
 
-// A fresh run's state over an in-memory settings store, the real catalogue beside the test
-// program, and a scripted operator.
+// A fresh run's state over an in-memory settings store, the program's built-in catalogue, the data
+// folder beside the test program, and a scripted operator.
 struct TestContext {
     explicit TestContext(qint16 langNo = 2)
         : folder(QCoreApplication::applicationDirPath())
         , ctx(settings, catalogue, op, folder) {
-        catalogue.load(folder.file(QStringLiteral("catalogue.tsv")));
+        catalogue.load(Catalogue::kBuiltIn);
         ctx.setLanguage(langNo);
     }
 

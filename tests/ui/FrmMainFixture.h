@@ -1,23 +1,14 @@
 #pragma once
 
-#include "app/Desktop.h"
+#include "support/FakeDesktop.h"
 #include "support/TestContext.h"
 #include "ui/FrmMain.h"
 
-#include <QUrl>
+#include <QAction>
+#include <QMenu>
 #include <memory>
 
 namespace zovi::test {
-
-// A desktop without files, registry, programs or browser.
-class FakeDesktop : public Desktop {
-public:
-    bool openUrl(const QUrl&) override { return false; }
-    std::optional<QString> registryValue(const QString&, const QString&) override { return std::nullopt; }
-    bool fileExists(const QString&) override { return false; }
-    std::optional<QString> findProgram(const QString&) override { return std::nullopt; }
-    bool startProgram(const QString&) override { return false; }
-};
 
 // A loaded main window over a fresh run's state.
 struct MainWindowFixture {
@@ -31,6 +22,18 @@ struct MainWindowFixture {
     }
 
     template <typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }
+
+    // Whether a named control can be used: a menu's title item, an action, or a widget as it stands.
+    bool usable(const QString& name) const {
+        QObject* object = find<QObject>(name);
+        if (!object)
+            qFatal("no control %s", qPrintable(name));
+        if (auto* menu = qobject_cast<QMenu*>(object))
+            object = menu->menuAction();
+        if (auto* action = qobject_cast<QAction*>(object))
+            return action->isEnabled();
+        return qobject_cast<QWidget*>(object)->isEnabled();
+    }
 
     TestContext t;
     FakeDesktop desktop;

@@ -1,5 +1,5 @@
 #include "FrmMainFixture.h"
-#include "app/ControllerSession.h"
+#include "session/ControllerSession.h"
 #include "device/DeviceCatalogue.h"
 #include "support/FakePorts.h"
 #include "ui/FrmDevice2.h"

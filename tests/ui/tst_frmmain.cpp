@@ -1,66 +1,41 @@
-// The main window's controls, captions, load and grids.
-#include "operation/ProgramGridModel.h"
+// The main window's captions, load, rounding choice, option after-step, help commands and closing.
 #include "position/PositionGridModel.h"
 #include "ui/FrmMainFixture.h"
-#include "ui/MainPositionButton.h"
 
 #include <QAbstractButton>
-#include <QAction>
+#include <QCheckBox>
 #include <QDialog>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 using namespace zovi;
+using namespace Qt::StringLiterals;
 using zovi::test::MainWindowFixture;
 
 namespace {
 
-// The text or the tip a control shows, whatever its kind.
-QString shown(QObject* object, bool tip) {
-    if (tip)
-        return object->property("toolTip").toString();
-    const QVariant title = object->property("title"); // menus and frames
-    return title.isValid() ? title.toString() : object->property("text").toString();
-}
-
-// A few controls of each kind, in the run's language.
-struct Shown {
-    int langNo;
-    const char* name;
-    bool tip;
-    const char* text;
-};
-const Shown kShown[] = {
-    {2, "mnuFile", false, "File(&F)"},
-    {1, "mnuView", false, "表示(&V)"},
-    {2, "mnuFileNew", false, "Clear All && New Data(&N)"}, // a lone "&" is a word; "(&N)" the access key
-    {1, "mnuFileExit", false, "終了(&X)"},
-    {1, "mnuEditCopy", false, "Copy"}, // no catalogue text
-    {2, "cmdFileOpen", false, "File Open"},
-    {1, "cmdFileOpen", false, "ﾌｧｲﾙを開く"},
-    {2, "lblErrorComment", false, "No Error"},
-    {1, "lblErrorComment", false, "ｴﾗｰなし"},
-    {2, "framAlarm", false, "ALARM"},
-    {1, "framAlarm", false, "ｱﾗｰﾑ"},
-    {2, "optModeSelect_0", false, "Move Mode"},
-    {1, "optModeSelect_1", false, "編集ﾓｰﾄﾞ"},
-    // Tool-bar and rounding tips have Japanese entries only: English keeps the design-time tip.
-    {2, "tbButton_New", true, "All clear & New Data"},
-    {1, "tbButton_New", true, "新規作成"},
-    {2, "optSutiSyori_0", true,
-     "When the Position is input with millimeter,it sets the value is Rounded up to the adaptable value."},
-    {1, "optSutiSyori_1", true, "位置をmm入力した時に、位置を取りうる値に切り下げます"},
-    {2, "cmdSaveFile", true, "Save Position data to file"},
-    {2, "imgPortWhite", true, "Green:COM-PORT OPEN / White:COM-PORT CLOSE"},
-    {1, "imgHomeGreen", true, "緑:原点復帰完了 / 白:原点復帰未完了"},
-    {1, "cmdReset", true, "ｱﾗｰﾑをﾘｾｯﾄします"},
+// A shown main window whose serial port, as the close request sees it, is open.
+struct Closing : MainWindowFixture {
+    explicit Closing(qint16 langNo = 2)
+        : MainWindowFixture(langNo) {
+        load();
+        window->portIsOpen = [this] {
+            return portOpen;
+        };
+        window->closePort = [this] {
+            ++portCloses;
+            portOpen = false;
+        };
+        window->show();
+    }
+    bool portOpen = true;
+    int portCloses = 0;
 };
 
 } // namespace
@@ -68,173 +43,79 @@ const Shown kShown[] = {
 class TestFrmMain : public QObject {
     Q_OBJECT
 private slots:
-    void namedControlsExistOnce_data();
-    void namedControlsExistOnce();
-    void textsFollowTheLanguage();
-    void controlsCarryTheirTextIds();
+    void captionsOfBothLanguagesWithoutADataFolder();
     void loadResetsTheRun();
     void roundingOptionsMirrorTheFlag();
-    void toolBarButtonsCarryTheirKeys();
-    void positionGridLayout_data();
-    void positionGridLayout();
-    void optionsMenuRunsTheDialogAndTheAfterStep();
-    void programGrid();
-    void statusPanelsLampsAndDeviceMarks();
-    void moveButtonsPictures();
-    void helpContentsTellsWithTheWindowTitle();
+    void optionsRebuildKeepsThePulseFlag();
+    // Closing: what the window adds to the close questions (tst_shutdown asks them).
+    void busyRefusesTheCloseBoxButNotExit();
+    void saveOfferRunsTheSaveDialog();
+    void closeBoxStoresAndClosesOnlyWhenAccepted();
 };
 
-void TestFrmMain::namedControlsExistOnce_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("kind");
-    const std::pair<const char*, const char*> lists[] = {
-        {"QWidget",
-         "tbToolBar sbStatusBar optModeSelect_0 optModeSelect_1 frmTrancefer cmdFileOpen cmdSaveFile "
-         "cmdGetfromCt "
-         "cmdLoadtoCt cmdPosiDataShogo imgPortGreen frmDataEdit lblDeviceType cmdChangeDev lblFileName "
-         "flgdData "
-         "txtEdit optSutiSyori_0 optSutiSyori_1 framAlarm imgAlarmLed lblAlarmNo lblErrorComment cmdReset "
-         "frmMoveRepeat imgHomeGreen lblkanryoNo framOut imgOut1Green imgOut2Green lblOutLamp1 lblOutLamp2 "
-         "optSelectMove_0 optSelectMove_1 pictRenzoku flgdProgram txtEdit2 pictureSelectMode optSelectMode_0 "
-         "optSelectMode_1 cmdMove cmdTmpStop cmdStop cmdInp1toF cmdDataClear chkRepeat frmTimer chkTimerUse "
-         "txtTimer lblTimer pictSentaku lblSelectPos lblSelectPosNo pictureSelectMove imgButton_0 "
-         "imgButton_1 "
-         "imgButton_2 imgButton_3 txtDummy lblVqMark lblOldMark"},
-        {"QAction",
-         "mnuFileNew mnuFileOpen mnuFileGetfromCt mnuFileSave mnuFileSaveAs mnuFileLoadtoCt mnuFileShogoFile "
-         "mnuFileShogoCt mnuFilePageSetup mnuFilePrint mnuFileExit mnuViewToolbar mnuViewStatusBar "
-         "mnuShowState "
-         "mnuChangeOut mnuShowParameta mnuViewOption mnuShowCtversion mnuModeTrancefer mnuModeGaibu "
-         "mnuHelpContents mnuHelpAbout"},
-        {"QMenu", "mnuFile mnuFileShogo mnuEdit mnuView mnuInputOutput mnuModeChange mnuWindow mnuHelp"},
-        // The receive poll, the reply time-out and the clock check belong to the serial link.
-        {"QTimer", "timerMoving Timer2 mmsecTimer timerSetFocusDummy"}};
-    for (const auto& [kind, list] : lists) {
-        for (const QString& name : QString::fromLatin1(list).split(QLatin1Char(' ')))
-            QTest::newRow(qPrintable(name)) << name << QString::fromLatin1(kind);
-    }
-}
-
-void TestFrmMain::namedControlsExistOnce() {
-    QFETCH(QString, name);
-    QFETCH(QString, kind);
-    MainWindowFixture f;
-    f.load();
-    QCOMPARE(f.window->objectName(), QStringLiteral("frmMain"));
-    const QList<QObject*> found = f.window->findChildren<QObject*>(name);
-    QCOMPARE(found.size(), 1);
-    QVERIFY(found.first()->inherits(qPrintable(kind)));
-}
-
-void TestFrmMain::textsFollowTheLanguage() {
-    MainWindowFixture english(2);
-    MainWindowFixture japanese(1);
-    english.load();
-    japanese.load();
+// The catalogue is part of the program: a run with nothing beside it still has its captions.
+void TestFrmMain::captionsOfBothLanguagesWithoutADataFolder() {
+    // Language, control, whether its tip is meant, the text shown.
+    const std::tuple<int, const char*, bool, const char*> rows[] = {
+        {1, "mnuFileExit", false, "終了(&X)"},
+        {2, "mnuFileNew", false, "Clear All && New Data(&N)"}, // a lone "&" is a word; "(&N)" the access key
+        {1, "mnuEdit", false, "編集(&E)"},
+        {2, "mnuEditPaste", false, "Paste(&P)"},
+        {1, "mnuWindowTileVertical", false, "左右に並べて表示(&V)"},
+        {2, "mnuHelpSearch", false, "Search(&S)"},
+        {1, "cmdFileOpen", false, "ﾌｧｲﾙを開く"},
+        {1, "optModeSelect_1", false, "編集ﾓｰﾄﾞ"},
+        // Tool-bar and rounding tips have Japanese entries only: English keeps the design-time tip.
+        {2, "tbButton_New", true, "All clear & New Data"},
+        {1, "tbButton_New", true, "新規作成"},
+        {1, "optSutiSyori_1", true, "位置をmm入力した時に、位置を取りうる値に切り下げます"},
+        {2, "imgPortWhite", true, "Green:COM-PORT OPEN / White:COM-PORT CLOSE"},
+    };
+    QTemporaryDir nothingBeside;
     QStringList wrong;
-    for (const Shown& row : kShown) {
-        QObject* object = (row.langNo == 1 ? japanese : english).find<QObject>(QString::fromLatin1(row.name));
-        const QString text = object ? shown(object, row.tip) : QStringLiteral("(missing)");
-        if (text != QString::fromUtf8(row.text))
-            wrong << QStringLiteral("%1 in language %2 shows %3")
-                         .arg(QLatin1String(row.name))
-                         .arg(row.langNo)
-                         .arg(text);
+    for (qint16 langNo : {1, 2}) {
+        MainWindowFixture f(langNo);
+        f.t.ctx.folder = ProgramFolder(nothingBeside.path());
+        f.load();
+        for (const auto& [language, name, tip, text] : rows) {
+            QObject* object = f.find<QObject>(QString::fromLatin1(name));
+            const QVariant title = object->property("title"); // menus and frames
+            const QString shown = tip               ? object->property("toolTip").toString()
+                                  : title.isValid() ? title.toString()
+                                                    : object->property("text").toString();
+            if (language == langNo && shown != QString::fromUtf8(text))
+                wrong << u"%1 shows %2"_s.arg(QLatin1String(name), shown);
+        }
     }
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u"; "_s)));
 }
 
-// Every catalogued caption and tip of the window, by the text id it must carry.
-void TestFrmMain::controlsCarryTheirTextIds() {
-    MainWindowFixture f;
-    f.load();
-    const std::tuple<const char*, const char*, int> ids[] = {{"cmdFileOpen", "tag", 5},
-                                                             {"cmdSaveFile", "tag", 6},
-                                                             {"cmdGetfromCt", "tag", 7},
-                                                             {"cmdLoadtoCt", "tag", 8},
-                                                             {"cmdPosiDataShogo", "tag", 9},
-                                                             {"optSutiSyori_0", "tag", 10},
-                                                             {"optSutiSyori_1", "tag", 11},
-                                                             {"optModeSelect_0", "tag", 2},
-                                                             {"optModeSelect_1", "tag", 3},
-                                                             {"cmdChangeDev", "tag", 22},
-                                                             {"cmdReset", "tag", 28},
-                                                             {"lblTimer", "tag", 289},
-                                                             {"cmdFileOpen", "toolTipId", 293},
-                                                             {"cmdSaveFile", "toolTipId", 294},
-                                                             {"cmdGetfromCt", "toolTipId", 295},
-                                                             {"cmdLoadtoCt", "toolTipId", 296},
-                                                             {"cmdPosiDataShogo", "toolTipId", 297},
-                                                             {"txtTimer", "toolTipId", 290},
-                                                             {"imgPortGreen", "toolTipId", 320},
-                                                             {"imgHomeGreen", "toolTipId", 340},
-                                                             {"optSutiSyori_0", "toolTipId", 316},
-                                                             {"optSutiSyori_1", "toolTipId", 317},
-                                                             {"mnuFile", "tag", 251},
-                                                             {"mnuFileNew", "tag", 252},
-                                                             {"mnuFileOpen", "tag", 253},
-                                                             {"mnuFileGetfromCt", "tag", 254},
-                                                             {"mnuFileSave", "tag", 255},
-                                                             {"mnuFileSaveAs", "tag", 256},
-                                                             {"mnuFileLoadtoCt", "tag", 257},
-                                                             {"mnuFileShogo", "tag", 258},
-                                                             {"mnuFileShogoFile", "tag", 259},
-                                                             {"mnuFileShogoCt", "tag", 260},
-                                                             {"mnuFilePageSetup", "tag", 261},
-                                                             {"mnuFilePrint", "tag", 262},
-                                                             {"mnuFileExit", "tag", 263},
-                                                             {"mnuView", "tag", 264},
-                                                             {"mnuViewToolbar", "tag", 265},
-                                                             {"mnuViewStatusBar", "tag", 266},
-                                                             {"mnuInputOutput", "tag", 267},
-                                                             {"mnuShowState", "tag", 268},
-                                                             {"mnuChangeOut", "tag", 269},
-                                                             {"mnuShowParameta", "tag", 270},
-                                                             {"mnuViewOption", "tag", 271},
-                                                             {"mnuShowCtversion", "tag", 272},
-                                                             {"mnuModeChange", "tag", 273},
-                                                             {"mnuModeTrancefer", "tag", 274},
-                                                             {"mnuModeGaibu", "tag", 275},
-                                                             {"mnuHelp", "tag", 276},
-                                                             {"mnuHelpContents", "tag", 277},
-                                                             {"mnuHelpAbout", "tag", 278}};
-    QStringList wrong;
-    for (const auto& [name, property, id] : ids) {
-        QObject* object = f.find<QObject>(QString::fromLatin1(name));
-        const QString carried = object ? object->property(property).toString() : QStringLiteral("(missing)");
-        if (carried != QString::number(id))
-            wrong << QStringLiteral("%1 %2 is %3, not %4")
-                         .arg(QLatin1String(name), QLatin1String(property), carried)
-                         .arg(id);
-    }
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
-}
-
+// Form_Load, then the help commands of a window without a manual beside it.
 void TestFrmMain::loadResetsTheRun() {
     MainWindowFixture f(1);
-    f.t.settings.writeInt(QStringLiteral("PortNo"), 3);
-    f.t.ctx.device.DevSize = QStringLiteral(" 28");
-    f.t.ctx.device.DevSpeed = QStringLiteral("L");
+    f.t.settings.writeInt(u"PortNo"_s, 3);
     f.t.ctx.device.DevStroke = 100;
-    f.find<QLineEdit>("txtEdit")->setText("12");
-    f.find<QLineEdit>("txtEdit2")->setText("3");
+    f.find<QLineEdit>(u"txtEdit"_s)->setText(u"12"_s);
     QStringList captionsAtHook; // the error list is read before the captions change language
     f.window->loadErrorList = [&] {
-        captionsAtHook << f.find<QAbstractButton>("cmdFileOpen")->text();
+        captionsAtHook << f.find<QAbstractButton>(u"cmdFileOpen"_s)->text();
     };
     FrmMain& w = f.load();
-    QCOMPARE(captionsAtHook, QStringList{"File Open"});
+    QCOMPARE(captionsAtHook, QStringList{u"File Open"_s});
     QCOMPARE(f.t.ctx.options.PortNo, qint16(3));
-    QCOMPARE(f.t.ctx.device.DevSize, QStringLiteral("0"));
-    QCOMPARE(f.t.ctx.device.DevSpeed, QString());
-    QCOMPARE(f.t.ctx.device.DevStroke, qint16(0));
-    for (QLineEdit* editor : {w.positionEditor(), w.programEditor()})
-        QVERIFY(editor->text().isEmpty() && editor->isHidden());
-    QCOMPARE(w.currentDataName(), QStringLiteral("新データ"));
-    QCOMPARE(w.windowTitle(), QStringLiteral("ZO-VI Ver1.20E"));
+    QVERIFY(f.t.ctx.device.DevSize == u"0"_s && f.t.ctx.device.DevSpeed.isEmpty() &&
+            f.t.ctx.device.DevStroke == 0);
+    QVERIFY(w.positionEditor()->text().isEmpty() && w.positionEditor()->isHidden());
+    QCOMPARE(w.currentDataName(), u"新データ"_s);
+    QCOMPARE(w.windowTitle(), u"ZO-VI Ver1.20E"_s);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.size(), QSize(775, 505));
+    // Help > Contents and Search tell, with the window's caption as title, that there is no manual.
+    f.find<QAction>(u"mnuHelpContents"_s)->trigger();
+    f.find<QAction>(u"mnuHelpSearch"_s)->trigger();
+    QCOMPARE(f.t.op.messages.size(), 2);
+    QVERIFY(f.t.op.messages[0].title == w.windowTitle() && f.t.op.messages[1].title == w.windowTitle());
 }
 
 void TestFrmMain::roundingOptionsMirrorTheFlag() {
@@ -242,174 +123,107 @@ void TestFrmMain::roundingOptionsMirrorTheFlag() {
         MainWindowFixture f;
         f.t.ctx.options.MmRoundUpFlag = roundUp;
         f.load();
-        QVERIFY(f.find<QRadioButton>(roundUp ? "optSutiSyori_0" : "optSutiSyori_1")->isChecked());
-        QCOMPARE(f.t.ctx.options.MmRoundUpFlag, roundUp);
-        f.find<QRadioButton>(roundUp ? "optSutiSyori_1" : "optSutiSyori_0")->click();
+        QVERIFY(f.find<QRadioButton>(roundUp ? u"optSutiSyori_0"_s : u"optSutiSyori_1"_s)->isChecked());
+        f.find<QRadioButton>(roundUp ? u"optSutiSyori_1"_s : u"optSutiSyori_0"_s)->click();
         QCOMPARE(f.t.ctx.options.MmRoundUpFlag, !roundUp);
     }
 }
 
-void TestFrmMain::toolBarButtonsCarryTheirKeys() {
-    MainWindowFixture f;
-    FrmMain& w = f.load();
-    const QStringList keys = {"New", "Open", "Save", "", "Print", "", "Read", "Load", "Shogo"};
-    const QList<QAction*> shown = f.find<QWidget>("tbToolBar")->actions();
-    QCOMPARE(shown.size(), 9);
-    for (int index = 1; index <= 9; ++index) {
-        QCOMPARE(w.toolBarButton(index), shown[index - 1]);
-        QCOMPARE(shown[index - 1]->isSeparator(), keys[index - 1].isEmpty());
-        QCOMPARE(shown[index - 1]->data().toString(), keys[index - 1]);
-    }
-    QVERIFY(!w.toolBarButton(0) && !w.toolBarButton(10));
-}
-
-void TestFrmMain::positionGridLayout_data() {
-    QTest::addColumn<int>("langNo");
-    QTest::addColumn<bool>("pulse");
-    QTest::addColumn<QStringList>("headings");
-    QTest::addColumn<int>("commentWidth"); // what the other columns leave of the grid
-    QTest::addColumn<int>("mmAlignment");
-    QTest::newRow("mm only") << 2 << false << QStringList{"No.", "VEL", "ACC", "Posi(mm)", "", "Comment"}
-                             << 123 << int(Qt::AlignRight | Qt::AlignVCenter);
-    QTest::newRow("Japanese with pulses")
-        << 1 << true << QStringList{"No.", "VEL", "ACC", "位置(mm)", "位置(ﾊﾟﾙｽ)", "ｺﾒﾝﾄ"} << 50
-        << int(Qt::AlignCenter);
-}
-
-void TestFrmMain::positionGridLayout() {
-    QFETCH(int, langNo);
-    QFETCH(bool, pulse);
-    QFETCH(QStringList, headings);
-    QFETCH(int, commentWidth);
-    QFETCH(int, mmAlignment);
-    MainWindowFixture f(static_cast<qint16>(langNo));
-    f.t.ctx.options.PlsPosFlag = pulse;
-    FrmMain& w = f.load();
-    QTableView* grid = w.positionGrid();
-    QAbstractItemModel* model = grid->model();
-    QStringList shownHeadings;
-    QStringList secondRow; // the positions start numbered and empty
-    for (int col = 0; col < model->columnCount(); ++col) {
-        shownHeadings << model->headerData(col, Qt::Horizontal).toString();
-        secondRow << model->index(1, col).data().toString();
-    }
-    QCOMPARE(shownHeadings, headings);
-    QCOMPARE(secondRow, (QStringList{"2", "", "", "", "", ""}));
-    QCOMPARE(model->rowCount(), 3);
-    QCOMPARE(grid->isColumnHidden(PositionGridModel::ColPulse), !pulse);
-    QCOMPARE(grid->columnWidth(PositionGridModel::ColComment), commentWidth);
-    const auto alignment = [model](int col) {
-        return int(model->index(0, col).data(Qt::TextAlignmentRole).value<Qt::Alignment>());
-    };
-    QCOMPARE(alignment(PositionGridModel::ColMm), mmAlignment);
-    QCOMPARE(alignment(PositionGridModel::ColVel), int(Qt::AlignCenter));
-    QCOMPARE(alignment(PositionGridModel::ColComment), int(Qt::AlignLeft | Qt::AlignVCenter));
-    QCOMPARE(model->index(1, PositionGridModel::ColPulse).data(Qt::BackgroundRole).value<QColor>(),
-             QColor(0xE0, 0xE0, 0xE0));
-    QVERIFY(!model->index(1, PositionGridModel::ColComment).data(Qt::BackgroundRole).isValid());
-}
-
-void TestFrmMain::optionsMenuRunsTheDialogAndTheAfterStep() {
-    MainWindowFixture f;
+// View > Option, OK with the pulse display switched on, and later OKs without a change: each
+// rebuilds the grid and refreshes the positions, because the handler leaves the change flag set.
+void TestFrmMain::optionsRebuildKeepsThePulseFlag() {
+    MainWindowFixture f(1);
     FrmMain& w = f.load();
     w.show();
     PositionGridModel& model = w.positionModel();
-    model.setText(2, PositionGridModel::ColMm, " 12.000");
-    model.setText(2, PositionGridModel::ColComment, "kept");
-    f.t.ctx.options.PlsPosFlag = true;
-    w.afterOptionsDialog();
-    QVERIFY2(w.positionGrid()->isColumnHidden(PositionGridModel::ColPulse), "no change flag: left alone");
+    model.setText(2, PositionGridModel::ColComment, u"kept"_s);
+    int refreshes = 0;
+    w.refreshPositionDisplay = [&] {
+        ++refreshes;
+    };
+    const auto okWith = [&](bool pulse) {
+        QTimer::singleShot(0, this, [pulse] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            dialog->findChild<QCheckBox*>(u"chkDispPulsPosi"_s)->setChecked(pulse);
+            dialog->findChild<QPushButton*>(u"cmdOK"_s)->click();
+        });
+        f.find<QAction>(u"mnuViewOption"_s)->trigger();
+    };
+    QTableView* grid = w.positionGrid();
+    okWith(false);
+    QCOMPARE(refreshes, 0);
+    QVERIFY(grid->isColumnHidden(PositionGridModel::ColPulse));
+    QCOMPARE(grid->columnWidth(PositionGridModel::ColComment), 123);
+    okWith(true);
+    QCOMPARE(refreshes, 1);
+    QVERIFY(!grid->isColumnHidden(PositionGridModel::ColPulse));
+    QCOMPARE(grid->columnWidth(PositionGridModel::ColComment), 50);
+    QCOMPARE(grid->model()->headerData(PositionGridModel::ColPulse, Qt::Horizontal).toString(),
+             u"位置(ﾊﾟﾙｽ)"_s);
+    QCOMPARE(model.text(2, PositionGridModel::ColComment), u"kept"_s);
+    okWith(true);
+    QCOMPARE(refreshes, 2);
+    QVERIFY(f.t.ctx.options.PulsDispChangeFlag);
     QVERIFY(f.t.op.messages.isEmpty());
-
-    f.t.ctx.options.PulsDispChangeFlag = true;
-    f.t.ctx.lang.LangChangeFlag = true;
-    QString dialogClass;
-    QTimer::singleShot(0, this, [&] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            dialogClass = QString::fromLatin1(dialog->metaObject()->className());
-            dialog->reject();
-        }
-    });
-    f.find<QAction>("mnuViewOption")->trigger();
-    QCOMPARE(dialogClass, QStringLiteral("zovi::FrmOptions2"));
-    QVERIFY(!w.positionGrid()->isColumnHidden(PositionGridModel::ColPulse));
-    QCOMPARE(model.text(0, PositionGridModel::ColPulse), QStringLiteral("Posi(Pulse)"));
-    QCOMPARE(model.text(2, PositionGridModel::ColMm), QStringLiteral(" 12.000"));
-    QCOMPARE(model.text(2, PositionGridModel::ColComment), QStringLiteral("kept"));
-    QCOMPARE(f.t.op.messages.size(), 1);
-    QCOMPARE(f.t.op.lastText(),
-             QStringLiteral("Language Setting has been changed.\r\n\r\nFinish ZO-VI and restart again."));
 }
 
-void TestFrmMain::programGrid() {
-    MainWindowFixture f;
-    FrmMain& w = f.load();
-    QAbstractItemModel* grid = w.programGrid()->model();
-    QCOMPARE(grid->rowCount(), 9);
-    QCOMPARE(grid->headerData(1, Qt::Horizontal).toString(), QStringLiteral("No."));
-    ProgramGridModel& model = w.programModel();
-    for (int step = 1; step <= 9; ++step)
-        QVERIFY(model.text(step, 0) == QString::number(step) && model.step(step).isEmpty());
-    model.setStep(4, "2");
-    QCOMPARE(grid->index(3, 1).data().toString(), QStringLiteral("2"));
-    model.setStep(10, "1");
-    QCOMPARE(model.step(10), QString());
-    model.clearSteps();
-    QCOMPARE(model.step(4), QString());
+// During a move the close box does nothing, silently; File > Exit still asks, and ends the program
+// only when the question is answered OK (or No for changed data, which leaves Exit to close the port).
+void TestFrmMain::busyRefusesTheCloseBoxButNotExit() {
+    Closing c;
+    c.t.ctx.operation.CtBusyFlag = true;
+    QSignalSpy exits(c.window.get(), &FrmMain::exitRequested);
+    QVERIFY(!c.window->close());
+    QVERIFY(c.window->isVisible() && c.t.op.messages.isEmpty() && c.t.settings.values().isEmpty());
+    c.t.op.answer(Answer::Cancel);
+    c.find<QAction>(u"mnuFileExit"_s)->trigger();
+    QVERIFY(c.window->isVisible() && c.window->closeRefused());
+    QVERIFY(c.t.op.messages.size() == 1 && exits.isEmpty() && c.portCloses == 0);
+    c.t.ctx.operation.DataChangeFlag = true;
+    c.t.op.answer(Answer::No);
+    c.find<QAction>(u"mnuFileExit"_s)->trigger();
+    QVERIFY(!c.window->isVisible());
+    QVERIFY(exits.count() == 1 && c.portCloses == 1);
 }
 
-void TestFrmMain::statusPanelsLampsAndDeviceMarks() {
-    // The port and alarm lamps and the alarm labels are driven over the link in tst_frmmain_controller.
-    MainWindowFixture f;
-    FrmMain& w = f.load();
-    for (int panel = 0; panel <= 4; ++panel)
-        w.setStatusPanel(panel, QStringLiteral("panel %1").arg(panel));
-    QStringList panels = {w.statusPanelText(0)};
-    for (int panel = 1; panel <= 3; ++panel)
-        panels << w.statusPanelText(panel) << f.find<QLabel>(QStringLiteral("sbPanel_%1").arg(panel))->text();
-    QCOMPARE(panels, (QStringList{"", "panel 1", "panel 1", "panel 2", "panel 2", "panel 3", "panel 3"}));
+// Changed data: Cancel keeps the window, Yes runs Save As, whose cancelled dialog keeps it too.
+void TestFrmMain::saveOfferRunsTheSaveDialog() {
+    Closing c;
+    c.t.ctx.operation.DataChangeFlag = true;
+    c.t.op.answer(Answer::Cancel);
+    QVERIFY(!c.window->close() && c.t.op.saveRequests.isEmpty());
+    c.t.op.answer(Answer::Yes);
+    QVERIFY2(!c.window->close(), "a cancelled save dialog keeps the window");
+    QCOMPARE(c.t.op.lastText(), u"Data have been changed. Save in file?"_s);
+    QVERIFY(c.t.op.messages[0].buttons == Buttons::YesNoCancel && c.t.op.messages[0].icon == Icon::Question);
+    QCOMPARE(c.t.op.saveRequests.size(), 1);
+    const FileDialogRequest& request = c.t.op.saveRequests[0];
+    QCOMPARE(request.title, u"Save VQ data as ..."_s);
+    QCOMPARE(request.filter, u"VQ Data file(*.vqd)|*.vqd|All Files(*.*)|*.*"_s);
+    QCOMPARE(request.defaultExtension + u' ' + request.initialName, u"vqd vqdata.vqd"_s);
+    QVERIFY(request.overwritePrompt && !request.mustExist);
 
-    for (const char* lamp : {"imgHomeGreen", "imgOut1Green", "imgOut2Green"})
-        QVERIFY2(f.find<QWidget>(lamp)->isHidden(), lamp);
-    w.setHomeLamp(true);
-    w.setOutputLamps(false, true);
-    QVERIFY(!f.find<QWidget>("imgHomeGreen")->isHidden());
-    QVERIFY(f.find<QWidget>("imgOut1Green")->isHidden() && !f.find<QWidget>("imgOut2Green")->isHidden());
-    w.setCompletedPosition("2");
-    w.setDeviceLabel("VQ- 28L-100");
-    QCOMPARE(f.find<QLabel>("lblkanryoNo")->text(), QStringLiteral("2"));
-    QCOMPARE(f.find<QLabel>("lblDeviceType")->text(), QStringLiteral("VQ- 28L-100"));
-
-    // A VQ NEW device shows the VQ mark only, OLD both, JM neither.
-    w.show();
-    QVERIFY(w.vqElement()->isVisible() && !w.oldElement()->isVisible());
-    w.setOldElementVisible(true);
-    QVERIFY(w.oldElement()->isVisible());
-    w.setVqElementVisible(false);
-    QVERIFY(!w.vqElement()->isVisible() && !w.oldElement()->isVisible());
+    c.t.op.answer(Answer::Yes);
+    c.t.op.chooseFile(u"/tmp/positions.vqd"_s);
+    QVERIFY2(c.window->close(), "a chosen file lets the window close");
 }
 
-void TestFrmMain::moveButtonsPictures() {
-    MainWindowFixture f;
-    FrmMain& w = f.load();
-    QCOMPARE(w.positionButton(2)->picture(), PositionButton::kGreyPicture);
-    w.setButtonPicture(2, PositionButton::kLitPicture);
-    QCOMPARE(w.positionButton(2)->picture(), PositionButton::kLitPicture);
-    w.setButtonPicture(2, 7); // not a face: unchanged
-    QCOMPARE(w.positionButton(2)->picture(), PositionButton::kLitPicture);
-    w.setButtonPicture(4, PositionButton::kLitPicture);
-    QVERIFY(!w.positionButton(4) && !w.positionButton(-1));
-    w.AllSelectMoveButtonChange2Glay();
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(w.positionButton(i)->picture(), PositionButton::kGreyPicture);
-}
+void TestFrmMain::closeBoxStoresAndClosesOnlyWhenAccepted() {
+    Closing c(1);
+    QWidget other;
+    other.show();
+    c.t.ctx.options.PortNo = 7; // changed in the options during the run
+    c.t.ctx.lang.LangChangeFlag = true;
+    c.t.op.answer(Answer::Cancel);
+    QVERIFY(!c.window->close());
+    QVERIFY(c.window->isVisible() && c.window->closeRefused() && other.isVisible());
+    QVERIFY(c.t.settings.values().isEmpty() && c.portCloses == 0);
 
-void TestFrmMain::helpContentsTellsWithTheWindowTitle() {
-    MainWindowFixture f;
-    f.load();
-    f.find<QAction>("mnuHelpContents")->trigger();
-    QCOMPARE(f.t.op.messages.size(), 1);
-    QCOMPARE(f.t.op.messages[0].title, QStringLiteral("ZO-VI Ver1.20E"));
+    c.t.op.answer(Answer::Ok);
+    QVERIFY(c.window->close());
+    QVERIFY(c.portCloses == 1 && !other.isVisible() && c.t.op.saveRequests.isEmpty());
+    QCOMPARE(c.t.settings.readInt(u"PortNo"_s, 0), qint16(7));
+    QCOMPARE(c.t.settings.readInt(u"Languege"_s, 0), qint16(2));
 }
 
 QTEST_MAIN(TestFrmMain)

@@ -1,5 +1,7 @@
+// The main window over a scripted controller: alarms, version, modes, and the bracket that
+// keeps a second exchange from starting while one waits.
 #include "FrmMainFixture.h"
-#include "app/ControllerSession.h"
+#include "session/ControllerSession.h"
 #include "support/FakePorts.h"
 
 #include <QAction>
@@ -9,6 +11,7 @@
 
 using namespace zovi;
 using namespace zovi::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -22,6 +25,18 @@ struct Connected : MainWindowFixture {
         load();
     }
     ~Connected() { controller.reset(); }
+
+    // The controls that start an exchange which cannot be used now.
+    QStringList disabledStarters() const {
+        QStringList disabled;
+        for (const char* name : {"cmdReset", "cmdGetfromCt", "mnuShowCtversion", "mnuModeChange", "mnuView",
+                                 "mnuFileGetfromCt", "tbButton_Read", "optModeSelect_0", "imgButton_0"}) {
+            if (!usable(QString::fromLatin1(name)))
+                disabled << QString::fromLatin1(name);
+        }
+        return disabled;
+    }
+
     ScriptedPort* port = nullptr;
     std::unique_ptr<ControllerSession> controller;
 };
@@ -31,73 +46,83 @@ struct Connected : MainWindowFixture {
 class TestFrmMainController : public QObject {
     Q_OBJECT
 private slots:
-    void loadReadsTheAlarmList();
     void alarmLineShowsOnThePanelAndResetClearsIt();
-    void portLampFollowsThePort();
-    void versionMenuWritesTheStatusBar();
-    void modeMenusAskFirst();
+    void versionAndModeMenus();
+    void nothingStartsAnExchangeWhileOneWaits();
+    void controlsComeBackAfterAFailureAndATimeOut();
     void closeReleasesTheOpenPort();
 };
 
-void TestFrmMainController::loadReadsTheAlarmList() {
-    Connected c;
-    QVERIFY(!c.controller->alarms.ErrListMissingFlag);
-    QVERIFY(c.controller->alarms.list().records().size() > 0);
-    QVERIFY(c.t.op.messages.isEmpty());
-}
-
+// The alarm list read at load explains the alarm line; the reset button clears it.
 void TestFrmMainController::alarmLineShowsOnThePanelAndResetClearsIt() {
     Connected c;
+    QVERIFY(c.t.op.messages.isEmpty());
     c.port->open(1);
     c.port->deliverNow("0%%0E\r\n");
-    auto* lamp = c.find<QWidget>(QStringLiteral("imgAlarmLed"));
+    auto* lamp = c.find<QWidget>(u"imgAlarmLed"_s);
     QVERIFY(lamp->isVisibleTo(c.window.get()));
-    QCOMPARE(c.find<QLabel>(QStringLiteral("lblAlarmNo"))->text(), QStringLiteral("0E"));
-    QVERIFY(c.find<QLabel>(QStringLiteral("lblErrorComment"))
-                ->text()
-                .startsWith(QStringLiteral("Emergency stop")));
-    QVERIFY(!c.find<QWidget>(QStringLiteral("imgHomeGreen"))->isVisibleTo(c.window.get()));
+    QCOMPARE(c.find<QLabel>(u"lblAlarmNo"_s)->text(), u"0E"_s);
+    QVERIFY(c.find<QLabel>(u"lblErrorComment"_s)->text().startsWith(u"Emergency stop"_s));
+    QVERIFY(!c.find<QWidget>(u"imgHomeGreen"_s)->isVisibleTo(c.window.get()));
 
     c.port->scriptText("0%C00\r\n");
-    c.find<QPushButton>(QStringLiteral("cmdReset"))->click();
+    c.find<QPushButton>(u"cmdReset"_s)->click();
     QCOMPARE(c.port->written, QByteArrayList{"0%C\r\n"});
     QVERIFY(!lamp->isVisibleTo(c.window.get()));
-    QCOMPARE(c.find<QLabel>(QStringLiteral("lblErrorComment"))->text(), QStringLiteral("No Error"));
-    QCOMPARE(c.find<QLabel>(QStringLiteral("lblAlarmNo"))->text(), QString());
-    QVERIFY(c.find<QPushButton>(QStringLiteral("cmdReset"))->isEnabled());
+    QCOMPARE(c.find<QLabel>(u"lblErrorComment"_s)->text(), u"No Error"_s);
+    QCOMPARE(c.find<QLabel>(u"lblAlarmNo"_s)->text(), QString());
     QVERIFY(!c.t.ctx.operation.CtBusyFlag);
 }
 
-void TestFrmMainController::portLampFollowsThePort() {
-    Connected c;
-    auto* lamp = c.find<QWidget>(QStringLiteral("imgPortGreen"));
-    c.port->open(1);
-    QTRY_VERIFY_WITH_TIMEOUT(lamp->isVisibleTo(c.window.get()), 300);
-    c.port->close();
-    QTRY_VERIFY_WITH_TIMEOUT(!lamp->isVisibleTo(c.window.get()), 300);
-}
-
-void TestFrmMainController::versionMenuWritesTheStatusBar() {
+// The version menu writes the status bar; the mode menus ask before they send anything.
+void TestFrmMainController::versionAndModeMenus() {
     Connected c;
     c.port->scriptText("0CM1\r\n");
     c.port->scriptText("0RV120000\r\n");
-    c.find<QAction>(QStringLiteral("mnuShowCtversion"))->trigger();
-    QCOMPARE(c.t.op.lastText(), QStringLiteral("Version of the controller is 120."));
-    QCOMPARE(c.find<QLabel>(QStringLiteral("sbPanel_1"))->text(),
-             QStringLiteral("The version of this C/T is 120"));
-    QVERIFY(c.find<QPushButton>(QStringLiteral("cmdFileOpen"))->isEnabled());
-    QVERIFY(c.find<QAction>(QStringLiteral("mnuShowCtversion"))->isEnabled());
-}
-
-void TestFrmMainController::modeMenusAskFirst() {
-    Connected c;
+    c.find<QAction>(u"mnuShowCtversion"_s)->trigger();
+    QCOMPARE(c.t.op.lastText(), u"Version of the controller is 120."_s);
+    QCOMPARE(c.find<QLabel>(u"sbPanel_1"_s)->text(), u"The version of this C/T is 120"_s);
+    c.port->written.clear();
+    c.t.op.messages.clear();
     c.t.op.answer(Answer::No);
-    c.find<QAction>(QStringLiteral("mnuModeGaibu"))->trigger();
+    c.find<QAction>(u"mnuModeGaibu"_s)->trigger();
     c.t.op.answer(Answer::No);
-    c.find<QAction>(QStringLiteral("mnuModeTrancefer"))->trigger();
+    c.find<QAction>(u"mnuModeTrancefer"_s)->trigger();
     QCOMPARE(c.t.op.messages.size(), 2);
     QVERIFY(c.port->written.isEmpty());
-    QVERIFY(c.find<QPushButton>(QStringLiteral("cmdGetfromCt"))->isEnabled());
+}
+
+// During the reset's wait for its reply, nothing that starts another exchange can be chosen.
+void TestFrmMainController::nothingStartsAnExchangeWhileOneWaits() {
+    Connected c;
+    const QStringList editMode = {u"imgButton_0"_s};
+    QCOMPARE(c.disabledStarters(), editMode);
+    c.port->script({{"0%C00\r\n", 300}});
+    QStringList during;
+    QTimer::singleShot(100, this, [&] { during = c.disabledStarters(); });
+    c.find<QPushButton>(u"cmdReset"_s)->click();
+    QCOMPARE(during.size(), 9);
+    QCOMPARE(c.disabledStarters(), editMode);
+    QCOMPARE(c.port->written, QByteArrayList{"0%C\r\n"});
+
+    // In Move Mode the data commands stay disabled after the reset.
+    c.window->optModeSelect_Click(FrmMain::MoveMode);
+    const QStringList moveMode = c.disabledStarters();
+    QVERIFY(moveMode.contains(u"cmdGetfromCt"_s) && !moveMode.contains(u"imgButton_0"_s));
+    c.port->scriptText("0%C00\r\n");
+    c.find<QPushButton>(u"cmdReset"_s)->click();
+    QCOMPARE(c.disabledStarters(), moveMode);
+}
+
+void TestFrmMainController::controlsComeBackAfterAFailureAndATimeOut() {
+    Connected c;
+    const QStringList editMode = {u"imgButton_0"_s};
+    c.port->scriptText("0%%0E\r\n"); // the reset refused with an alarm
+    c.find<QPushButton>(u"cmdReset"_s)->click();
+    QCOMPARE(c.disabledStarters(), editMode);
+    c.find<QAction>(u"mnuShowCtversion"_s)->trigger(); // no reply to the port check: a time-out
+    QCOMPARE(c.t.op.lastText(), u"Failed to get version information of controller."_s);
+    QCOMPARE(c.disabledStarters(), editMode);
 }
 
 void TestFrmMainController::closeReleasesTheOpenPort() {

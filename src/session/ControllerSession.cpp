@@ -1,4 +1,4 @@
-#include "app/ControllerSession.h"
+#include "session/ControllerSession.h"
 
 #include "app/AppContext.h"
 #include "app/Options.h"
