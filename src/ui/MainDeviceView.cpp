@@ -1,8 +1,8 @@
 #include "ui/MainDeviceView.h"
 
 #include "app/AppContext.h"
-#include "session/ControllerSession.h"
 #include "app/Wait.h"
+#include "session/ControllerSession.h"
 #include "ui/FrmMain.h"
 #include "ui/FrmSelection.h"
 #include "ui/FrmTrance.h"

@@ -1,6 +1,6 @@
 #include "FrmMainFixture.h"
-#include "session/ControllerSession.h"
 #include "device/DeviceCatalogue.h"
+#include "session/ControllerSession.h"
 #include "support/FakePorts.h"
 #include "ui/FrmDevice2.h"
 #include "ui/FrmSelection.h"
