@@ -96,8 +96,10 @@ void showUnitLine(const AppContext& ctx, DeviceView& view) {
 void refreshMmColumn(const DeviceState& dev, PositionMmColumn& positions) {
     positions.beginRefresh();
     for (int position = 1; position <= 3; ++position) {
-        const double pulses = conv::leadingNumber(positions.pulseText(position).trimmed());
-        positions.setMmText(position, conv::mmCellText(dev.DevLead, dev.DevPPR, pulses));
+        const QString pulses = positions.pulseText(position).trimmed();
+        if (!pulses.isEmpty()) // a position without pulses keeps its empty mm cell
+            positions.setMmText(position,
+                                conv::mmCellText(dev.DevLead, dev.DevPPR, conv::leadingNumber(pulses)));
     }
     positions.endRefresh();
 }

@@ -8,6 +8,7 @@
 #include "app/Wait.h"
 #include "operation/ProgramGridModel.h"
 #include "position/PositionGridModel.h"
+#include "position/PositionTable.h"
 #include "ui/Captions.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmOptions2.h"
@@ -40,6 +41,7 @@ FrmMain::FrmMain(AppContext& ctx, Desktop& desktop, QWidget* parent)
     setWindowIcon(QIcon(ctx.folder.file(QStringLiteral("images/zovi.png"))));
     positionModel_ = new PositionGridModel(ctx.texts, this);
     programModel_ = new ProgramGridModel(ctx.texts, this);
+    positionTable_ = std::make_unique<PositionTable>(ctx, *positionModel_);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("frmMainClient"));
@@ -60,6 +62,15 @@ FrmMain::FrmMain(AppContext& ctx, Desktop& desktop, QWidget* parent)
     mainlayout::place(txtDummy, -1500, -1500, 150, 150);
     txtDummy->setFocusPolicy(Qt::ClickFocus);
 
+    positionTable_->showDataName = [this](const QString& name) {
+        lblFileName->setText(name);
+    };
+    positionTable_->resetCurrentCell = [this] {
+        flgdData->setCurrentIndex(QModelIndex());
+    };
+    refreshPositionDisplay = [this] {
+        positionTable_->Culc_MmPosi();
+    };
     connectControls();
     setFixedSize(px(mainlayout::kWindowWidth), px(mainlayout::kWindowHeight));
     SizeInit_flgdData();
@@ -274,8 +285,11 @@ void FrmMain::tbToolBar_ButtonClick(const QString& key) {
 }
 
 void FrmMain::setCurrentDataName(const QString& name) {
-    currentDataName_ = name;
-    lblFileName->setText(name);
+    positionTable_->setCurrentDataName(name);
+}
+
+QString FrmMain::currentDataName() const {
+    return positionTable_->CurrentDataName();
 }
 
 void FrmMain::setDeviceLabel(const QString& text) {

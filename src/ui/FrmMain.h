@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -27,6 +28,7 @@ class Desktop;
 class DeviceCatalogue;
 class PositionButton;
 class PositionGridModel;
+class PositionTable;
 class ProgramGridModel;
 enum class CloseReason;
 class ControllerSession;
@@ -60,6 +62,8 @@ public:
 
     // --- Grids and editors
     PositionGridModel& positionModel() const { return *positionModel_; }
+    // The position table behind flgdData: its arrays, checks and data name.
+    PositionTable& positionTable() const { return *positionTable_; }
     ProgramGridModel& programModel() const { return *programModel_; }
     QTableView* positionGrid() const { return flgdData; }
     QTableView* programGrid() const { return flgdProgram; }
@@ -79,7 +83,7 @@ public:
     std::function<void()> refreshPositionDisplay;
 
     // --- Labels, lamps and the status bar
-    QString currentDataName() const { return currentDataName_; }
+    QString currentDataName() const;
     void setCurrentDataName(const QString& name);
     void setDeviceLabel(const QString& text);
     QString deviceLabel() const;
@@ -228,8 +232,8 @@ private:
     AppContext& ctx_;
     Desktop& desktop_;
     PositionGridModel* positionModel_ = nullptr;
+    std::unique_ptr<PositionTable> positionTable_;
     ProgramGridModel* programModel_ = nullptr;
-    QString currentDataName_;
     bool closeRefused_ = false;
     bool closingByProgram_ = false;
 

@@ -1,5 +1,6 @@
 // The main window's device change.
 #include "device/DeviceChange.h"
+#include "position/PositionTable.h"
 #include "ui/FrmDevice2.h"
 #include "ui/FrmMain.h"
 #include "ui/MainDeviceView.h"
@@ -15,6 +16,7 @@ void FrmMain::cmdChangeDev_Click() {
         return;
     MainDeviceView view(*this);
     DeviceChange change(ctx_, *devices_, view);
+    change.positions = positionTable_.get();
     change.run([this] {
         FrmDevice2 dialog(ctx_, *devices_, this);
         dialog.exec();
