@@ -183,24 +183,6 @@ bool FrmMain::closeRequest(CloseReason reason) {
     return closeRefused_;
 }
 
-bool FrmMain::runSaveAs() {
-    FileDialogRequest request;
-    request.title = ctx_.msg(489);
-    request.filter = ctx_.msg(405);
-    request.defaultExtension = ctx_.msg(404);
-    request.initialName = ctx_.msg(490);
-    request.overwritePrompt = true;
-    const auto path = ctx_.op.saveFile(request);
-    if (!path)
-        return true;
-    saveFileAs(*path);
-    return false;
-}
-
-void FrmMain::saveFileAs(const QString&) {
-    // Placeholder until the position data file can be written: the chosen name is not used yet.
-}
-
 void FrmMain::mnuFileExit_Click() {
     closingByProgram_ = true;
     const bool closed = close();

@@ -4,25 +4,12 @@
 
 namespace zovi {
 
-void FrmMain::cmdFileOpen_Click() {}
-void FrmMain::cmdSaveFile_Click() {}
-void FrmMain::cmdGetfromCt_Click() {}
-void FrmMain::cmdLoadtoCt_Click() {}
-void FrmMain::cmdPosiDataShogo_Click() {}
 void FrmMain::cmdMove_Click() {}
 void FrmMain::cmdStop_Click() {}
 void FrmMain::cmdTmpStop_Click() {}
 void FrmMain::cmdDataClear_Click() {}
 void FrmMain::cmdInp1toF_Click() {}
 void FrmMain::imgButton_Click(int) {}
-void FrmMain::mnuFileNew_Click() {}
-void FrmMain::mnuFileOpen_Click() {}
-void FrmMain::mnuFileGetfromCt_Click() {}
-void FrmMain::mnuFileSave_Click() {}
-void FrmMain::mnuFileSaveAs_Click() {}
-void FrmMain::mnuFileLoadtoCt_Click() {}
-void FrmMain::mnuFileShogoCt_Click() {}
-void FrmMain::mnuFileShogoFile_Click() {}
 void FrmMain::mnuFilePageSetup_Click() {}
 void FrmMain::mnuFilePrint_Click() {}
 void FrmMain::mnuShowState_Click() {}
