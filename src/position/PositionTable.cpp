@@ -205,6 +205,21 @@ void PositionTable::clearArrays() {
     workPosDA = {};
 }
 
+int PositionTable::PosiDataSyogoProc() {
+    VerifyResultList.clear();
+    for (int p = 1; p <= kPositions; ++p) {
+        for (int field : {PfVel, PfAcc, PfOut, PfPulse}) {
+            if (conv::leadingNumber(numberText(PosiDataArray[p][field])) !=
+                conv::leadingNumber(numberText(workPosDA[p][field]))) {
+                VerifyResultList += QLatin1Char('<') + ctx_.msg(409) + QString::number(p, 16).toUpper() +
+                                    QLatin1Char('>') + kParagraph;
+                break;
+            }
+        }
+    }
+    return VerifyResultList.isEmpty() ? 0 : 1;
+}
+
 bool PositionTable::hasData() const {
     for (int p = 1; p <= kPositions; ++p)
         for (int column : {Grid::ColVel, Grid::ColAcc, Grid::ColMm})

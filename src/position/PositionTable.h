@@ -83,6 +83,12 @@ public:
     void Clear_mmPos();
     // Empties both arrays (New).
     void clearArrays();
+    // Verification: VEL, ACC, OUT and pulses of all three positions in PosiDataArray against workPosDA,
+    // each cell as the number its trimmed text reads. 1 when some position differs; each such position is
+    // listed in VerifyResultList as "< Position No.n>" (n in hexadecimal) and an empty line.
+    int PosiDataSyogoProc();
+    QString VerifyResultList;
+
     // True when any VEL, ACC or mm cell of the grid holds text.
     bool hasData() const;
 

@@ -200,6 +200,16 @@ private:
     void runExchange(const std::function<void()>& exchange);
     QList<QWidget*> exchangeStarters() const;
 
+    // The bracket of every position data command (Open, Save, Save As, Read, Write, Verify, Print):
+    // the command buttons, tool bar and menus are disabled while it runs (CtBusyFlag set when it talks
+    // to the controller or the printer), given back afterwards, and both grids are refreshed.
+    enum class Busy { No, Yes };
+    void runPositionCommand(Busy busy, const std::function<void()>& command);
+    // Verification of the table against a position data file and against the controller
+    // (PosiDataFileShogo, PosiDataCtShogo); each ends with its result message.
+    void PosiDataFileShogo();
+    void PosiDataCtShogo();
+
     // The members of the enable groups (FrmMainEnabling.cpp).
     void enableCommandButtons(bool enabled);
     void enableToolBarButtons(bool enabled);

@@ -1,4 +1,5 @@
 // The main window's enable groups and the Move Mode / Edit Mode choice.
+#include "app/AppContext.h"
 #include "ui/FrmMain.h"
 #include "ui/MainPositionButton.h"
 
@@ -99,6 +100,16 @@ void FrmMain::runExchange(const std::function<void()>& exchange) {
         if (action)
             action->setEnabled(enabled);
     }
+}
+
+void FrmMain::runPositionCommand(Busy busy, const std::function<void()>& command) {
+    const bool wasBusy = ctx_.operation.CtBusyFlag;
+    if (busy == Busy::Yes)
+        ctx_.operation.CtBusyFlag = true;
+    runExchange(command);
+    ctx_.operation.CtBusyFlag = wasBusy;
+    flgdData->viewport()->update();
+    flgdProgram->viewport()->update();
 }
 
 void FrmMain::CMDBTN_Muko() {

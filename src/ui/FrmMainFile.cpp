@@ -1,4 +1,5 @@
-// The main window's position data commands on files: New, Open, Save and Save As.
+// The main window's position data commands on files: New, Open, Save and Save As, and
+// the verification with its choice of a file or the controller.
 #include "app/AppContext.h"
 #include "ui/FrmMain.h"
 
@@ -10,6 +11,9 @@ void FrmMain::mnuFileNew_Click() {}
 void FrmMain::mnuFileOpen_Click() {}
 void FrmMain::mnuFileSave_Click() {}
 void FrmMain::mnuFileSaveAs_Click() {}
+void FrmMain::cmdPosiDataShogo_Click() {}
+void FrmMain::mnuFileShogoFile_Click() {}
+void FrmMain::PosiDataFileShogo() {}
 
 bool FrmMain::runSaveAs() {
     FileDialogRequest request;

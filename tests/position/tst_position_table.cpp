@@ -48,6 +48,7 @@ private slots:
     void captureKeepsFlaggedRowsAndFailsWhole();
     void displayOfReadDataClearsTheChangeFlag();
     void mmFollowsPulsesAndDisplay();
+    void verificationComparesNumbersOnly();
 };
 
 void TestPositionTable::guardChecks_data() {
@@ -199,6 +200,25 @@ void TestPositionTable::mmFollowsPulsesAndDisplay() {
     QCOMPARE(f.table.PosiDataArray[3][PfMm].toString(), QString());
     f.table.Clear_mmPos();
     QCOMPARE(f.grid.text(1, Grid::ColPulse), QString());
+}
+
+void TestPositionTable::verificationComparesNumbersOnly() {
+    Table f;
+    f.fill({"5,2,12.5,a", "9,3,50,b", "1,1,0,c"});
+    QCOMPARE(f.table.PosiDataTorikomi(), 0);
+    f.table.CopyPosiDataArray2workPosDA();
+    auto& w = f.table.workPosDA;
+    // Texts with blanks, other comments and other mm texts read the same; OUT empty reads 0.
+    w[1][PfVel] = QStringLiteral(" 5 ");
+    w[1][PfMm] = QStringLiteral("12.500");
+    w[2][PfComment] = QStringLiteral("other");
+    w[3][PfOut] = QVariant();
+    QCOMPARE(f.table.PosiDataSyogoProc(), 0);
+    QVERIFY(f.table.VerifyResultList.isEmpty());
+    w[1][PfPulse] = qint32(2501);
+    w[3][PfOut] = qint16(1);
+    QCOMPARE(f.table.PosiDataSyogoProc(), 1);
+    QCOMPARE(f.table.VerifyResultList, QStringLiteral("< Position No.1>\r\n\r\n< Position No.3>\r\n\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestPositionTable)
