@@ -37,7 +37,7 @@ void MoveCommands::SelectMove(int posNo) {
     view_.setOutputLamps(false, false);
     if (posNo == 0)
         view_.setHomeLamp(false);
-    blink.start(posNo);
+    blink.startMovingTimer(posNo);
     link_.state.MovingFlag = true;
     view_.greyAllMoveButtons();
 

@@ -20,7 +20,7 @@ void MovingBlink::attachTimer(QTimer* timerMoving) {
     ticks_ = QObject::connect(timerMoving, &QTimer::timeout, timerMoving, [this] { tick(); });
 }
 
-void MovingBlink::start(int button) {
+void MovingBlink::startMovingTimer(int button) {
     MovingButton = static_cast<qint16>(button);
     BlinkToggle = 0;
     if (timer_)

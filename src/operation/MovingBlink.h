@@ -29,8 +29,8 @@ public:
     // Gives the blink the window's timerMoving: its interval is set and its ticks drive tick().
     void attachTimer(QTimer* timerMoving);
 
-    // startMovingTimer with the button that is to blink.
-    void start(int button);
+    // Sets the button that is to blink (MovingButton) and starts the blink from its lit phase.
+    void startMovingTimer(int button);
     void tick();
     bool running() const;
     // Keeps window events flowing until the timer has stopped (at most one tick after MovingFlag is
