@@ -1,0 +1,60 @@
+#include "operation/ProgramInput.h"
+
+#include <algorithm>
+
+namespace zovi::program_input {
+
+namespace {
+
+constexpr int kTimerDigits = 3;
+constexpr int kLastControlOrSpace = 32;
+
+bool isStepDigit(int key) {
+    return key >= '1' && key <= '3';
+}
+
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+} // namespace
+
+bool timerKeyAccepted(const QString& text, int key) {
+    if (key == kBackspace || key == kEnter)
+        return true;
+    return key >= '0' && key <= '9' && text.size() < kTimerDigits;
+}
+
+QString timerTextAfterEnter(const QString& text) {
+    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), isDigit))
+        return QString();
+    return text.toInt() <= kMaxTimerUnits ? text : QString();
+}
+
+int timerUnits(const QString& text) {
+    int units = 0;
+    for (const QChar c : text) {
+        if (!isDigit(c))
+            break;
+        units = units * 10 + (c.unicode() - '0');
+        if (units > kMaxTimerUnits)
+            return kMaxTimerUnits;
+    }
+    return units;
+}
+
+bool stepEditorAccepts(const QString& text, int key) {
+    if (key == kBackspace || key == kEnter)
+        return true;
+    return isStepDigit(key) && text.isEmpty();
+}
+
+std::optional<QString> stepEditorOpening(int key, const QString& cellText) {
+    if (key >= 0 && key <= kLastControlOrSpace)
+        return cellText;
+    if (isStepDigit(key))
+        return QString(QChar(key));
+    return std::nullopt;
+}
+
+} // namespace zovi::program_input
