@@ -128,7 +128,7 @@ void TestPositionFile::savedBytesAndTheDataName() {
     QCOMPARE(f.t.op.saveRequests.size(), 1);
     QCOMPARE(f.bytes(u"copy.vqd"_s), QByteArray(kTableFile).replace("NEW", "OLD"));
 
-    f.table.setCurrentDataName(u"Inside of C/T"_s);
+    f.table.setCurrentDataFile(f.path(u"New Data.vqd"_s)); // a file named like new data is asked for too
     QVERIFY(!f.files.save());
     QCOMPARE(f.t.op.saveRequests.size(), 2);
     QCOMPARE(f.t.op.saveRequests[1].title, u"Save VQ Data to file"_s);
@@ -148,6 +148,10 @@ void TestPositionFile::readsBothLayouts_data() {
         << QByteArray(
                "\xEF\xBB\xBF\"VQ-E1\",\"Position\"\n\nVQ-28L-100\n5, 2 ,\" 4000\",\n9,3,12000,\n1,1,20000,")
         << 2 << u"VQ-28L-100|OLD|(Old) / 5,2,4000, / 9,3,12000, / 1,1,20000,"_s;
+    const QString utf16 = QString::fromLatin1(kTableFile);
+    QTest::newRow("UTF-16 with byte-order mark")
+        << QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2)
+        << 2 << u"VQ- 28L-100|NEW|(New)"_s + records;
     QTest::newRow("Shift_JIS comment, CR only, Japanese run")
         << QByteArray(kTableFile).replace("\r\n", "\r").replace("pick-up", "\x8C\xB4\x93\x5F") << 1
         << u"VQ- 28L-100|NEW|(標準) / 5,2,4000,原点 / 9,3,12000, / 1,1,20000,end"_s;
