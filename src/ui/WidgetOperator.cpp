@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStringList>
@@ -24,8 +25,17 @@ QWidget* WidgetOperator::dialogParent() {
 
 namespace {
 
+// The folder of the file last chosen in any file dialog: the next dialog starts there, also when the
+// name was typed with its folder (which Qt's own memory of the last folder misses).
+QString& lastFolder() {
+    static QString folder;
+    return folder;
+}
+
 std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(WidgetOperator::dialogParent(), request.title);
+    if (!lastFolder().isEmpty())
+        dialog.setDirectory(lastFolder());
     dialog.setAcceptMode(mode);
     dialog.setNameFilter(WidgetOperator::qtFilter(request.filter));
     dialog.setDefaultSuffix(request.defaultExtension);
@@ -37,7 +47,9 @@ std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDial
         dialog.selectFile(request.initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    lastFolder() = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 } // namespace

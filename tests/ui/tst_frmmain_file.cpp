@@ -6,8 +6,11 @@
 #include "ui/FrmDataShogo.h"
 #include "ui/FrmMainFixture.h"
 #include "ui/Twips.h"
+#include "ui/WidgetOperator.h"
 
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -24,6 +27,7 @@ private slots:
     void sourceDialog_data();
     void sourceDialog();
     void commandsReachTheFiles();
+    void fileDialogsStartInTheLastFolder();
 };
 
 void TestFrmMainFile::sourceDialog_data() {
@@ -122,6 +126,31 @@ void TestFrmMainFile::commandsReachTheFiles() {
     QCOMPARE(op.lastText(),
              u"An error occured while getting Value of Position Data.\r\n\r\nVerify is canceled."_s);
     QCOMPARE(op.openRequests.size(), 2);
+}
+
+// A file chosen in one dialog makes its folder the next dialog's starting folder.
+void TestFrmMainFile::fileDialogsStartInTheLastFolder() {
+    QTemporaryDir dir;
+    const QString chosen = dir.filePath(u"a.vqd"_s);
+    QString nextFolder;
+    const auto whenDialogOpens = [this](std::function<void(QFileDialog*)> act) {
+        QTimer::singleShot(0, this,
+                           [act] { act(qobject_cast<QFileDialog*>(QApplication::activeModalWidget())); });
+    };
+    WidgetOperator op(u"ZO-VI"_s);
+    FileDialogRequest request;
+    request.filter = u"VQ Data file(*.vqd)|*.vqd"_s;
+    whenDialogOpens([&](QFileDialog* dialog) {
+        dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(chosen); // typed with its folder
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QCOMPARE(op.saveFile(request), std::optional<QString>(chosen));
+    whenDialogOpens([&](QFileDialog* dialog) {
+        nextFolder = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    QVERIFY(!op.openFile(request));
+    QCOMPARE(nextFolder, QDir(dir.path()).absolutePath());
 }
 
 QTEST_MAIN(TestFrmMainFile)
