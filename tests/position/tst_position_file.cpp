@@ -1,8 +1,6 @@
-// The position data file: the bytes written, both layouts read back, every file refused with the table
-// kept, the device a file records, a save that fails on a full disk, New, and the verification
-// against a file.
+// The position data file: the bytes written, what is read back or refused (the table kept), the device a
+// file records, a save that fails on a full disk, New, and the verification against a file.
 #include "device/Conversion.h"
-#include "device/CurrentDevice.h"
 #include "device/DeviceFixture.h"
 #include "position/PositionFiles.h"
 #include "position/PositionGridModel.h"
@@ -24,10 +22,9 @@ namespace {
 
 class FileView : public PositionFileView {
 public:
-    QString deviceTypeName() const override { return label; }
+    QString deviceTypeName() const override { return u"VQ- 28L-100"_s; }
     void setWaitCursor(bool on) override { cursor << on; }
     DeviceView& deviceView() override { return device; }
-    QString label = u"VQ- 28L-100"_s;
     QList<bool> cursor;
     RecordingDeviceView device;
 };
@@ -45,11 +42,11 @@ struct Files : DeviceFixture {
     }
     // Rows "VEL,ACC,mm,comment" for positions 1 to 3.
     void fill(const QStringList& rows) {
-        for (int p = 1; p <= rows.size(); ++p) {
+        for (int p = 1; p <= 3; ++p) {
             const QStringList cells = rows[p - 1].split(u',');
-            const int columns[] = {Grid::ColVel, Grid::ColAcc, Grid::ColMm, Grid::ColComment};
-            for (int c = 0; c < cells.size() && c < 4; ++c)
-                grid.setText(p, columns[c], cells[c]);
+            for (int c = 0; c < 4; ++c)
+                grid.setText(p, QList{Grid::ColVel, Grid::ColAcc, Grid::ColMm, Grid::ColComment}[c],
+                             cells[c]);
         }
     }
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -61,9 +58,8 @@ struct Files : DeviceFixture {
     QString shown() const {
         QStringList rows;
         for (int p = 1; p <= 3; ++p)
-            rows << QStringList{grid.text(p, Grid::ColVel), grid.text(p, Grid::ColAcc),
-                                grid.text(p, Grid::ColMm), grid.text(p, Grid::ColComment)}
-                        .join(u'|');
+            rows << QStringList{grid.text(p, 1), grid.text(p, 2), grid.text(p, 3), grid.text(p, 5)}.join(
+                u'|');
         return rows.join(u" / "_s);
     }
     Grid grid{t.ctx.texts};
@@ -79,7 +75,6 @@ const QByteArray kTableFile = "\"VQ-E1\",\"Position\"\r\n"
                               "\"9\",\"3\",\"12000\",\"\"\r\n"
                               "\"1\",\"1\",\"20000\",\"end\"\r\n";
 const QString kCancelled = u"\r\n\r\nOpening file is canceled."_s;
-const QString kNotDataFile = u"Not Data file for ZO-VI."_s + kCancelled;
 
 } // namespace
 
@@ -87,10 +82,8 @@ class TestPositionFile : public QObject {
     Q_OBJECT
 private slots:
     void savedBytesAndTheDataName();
-    void readsBothLayouts_data();
-    void readsBothLayouts();
-    void refusedFilesKeepTheTable_data();
-    void refusedFilesKeepTheTable();
+    void readOrRefused_data();
+    void readOrRefused();
     void deviceOfTheFile_data();
     void deviceOfTheFile();
     void deviceNotFoundKeepsTheTable();
@@ -100,9 +93,9 @@ private slots:
     void verificationAgainstAFile();
 };
 
-// Save As writes the literal file (blanks around a comment trimmed, an empty comment as ""), names the
-// data after it and clears the change flag; Save writes a file opened under another extension as .vqd
-// in its folder, and asks for a name when the data came from the controller.
+// Save As writes the literal file (blanks around a comment trimmed, an empty comment as "") and names
+// the data after it; Save writes a file opened under another extension as .vqd in its folder, refuses a
+// comment with a double quote, and asks for a name for a file named like new data.
 void TestPositionFile::savedBytesAndTheDataName() {
     Files f;
     f.fill(kTable);
@@ -110,13 +103,11 @@ void TestPositionFile::savedBytesAndTheDataName() {
     f.t.op.chooseFile(f.path(u"positions.vqd"_s));
     QVERIFY(f.files.saveAs());
     QCOMPARE(f.bytes(u"positions.vqd"_s), kTableFile);
-    QCOMPARE(f.t.op.saveRequests[0].title, u"Save VQ data as ..."_s);
     QVERIFY(f.table.CurrentDataName() == u"positions"_s && !f.t.ctx.operation.DataChangeFlag);
     QCOMPARE(f.view.cursor, (QList<bool>{true, false}));
 
     QVERIFY(QFile::copy(f.path(u"positions.vqd"_s), f.path(u"copy.txt"_s)));
     QCOMPARE(f.files.openFile(f.path(u"copy.txt"_s), f.catalogue), 0);
-    QCOMPARE(f.table.CurrentDataName(), u"copy"_s);
     f.grid.setText(2, Grid::ColComment, u"\"quoted\""_s);
     QVERIFY(!f.files.save());
     QCOMPARE(f.t.op.lastText(),
@@ -125,118 +116,102 @@ void TestPositionFile::savedBytesAndTheDataName() {
     f.grid.setText(2, Grid::ColComment, QString());
     f.t.ctx.device.IsNewType = false;
     QVERIFY(f.files.save());
-    QCOMPARE(f.t.op.saveRequests.size(), 1);
     QCOMPARE(f.bytes(u"copy.vqd"_s), QByteArray(kTableFile).replace("NEW", "OLD"));
 
-    f.table.setCurrentDataFile(f.path(u"New Data.vqd"_s)); // a file named like new data is asked for too
+    f.table.setCurrentDataFile(f.path(u"New Data.vqd"_s));
     QVERIFY(!f.files.save());
     QCOMPARE(f.t.op.saveRequests.size(), 2);
-    QCOMPARE(f.t.op.saveRequests[1].title, u"Save VQ Data to file"_s);
-    QVERIFY(f.t.op.saveRequests[1].overwritePrompt && f.t.op.saveRequests[1].initialName == u"vqdata.vqd"_s);
+    QCOMPARE(f.t.op.saveRequests[1].title + f.t.op.saveRequests[1].initialName,
+             u"Save VQ Data to filevqdata.vqd"_s);
 }
 
-void TestPositionFile::readsBothLayouts_data() {
+void TestPositionFile::readOrRefused_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("langNo");
-    QTest::addColumn<QString>("read"); // device name, type, caption / the three positions
-
-    const QString records = u" / 5,2,4000,pick-up / 9,3,12000, / 1,1,20000,end"_s;
-    QTest::newRow("as written") << kTableFile << 2 << u"VQ- 28L-100|NEW|(New)"_s + records;
-    QTest::newRow("older layout") << QByteArray(kTableFile).replace(",\"NEW\"", "") << 2
-                                  << u"VQ- 28L-100|OLD|(Old)"_s + records;
-    QTest::newRow("LF only, byte-order mark, blank line, bare fields")
-        << QByteArray(
-               "\xEF\xBB\xBF\"VQ-E1\",\"Position\"\n\nVQ-28L-100\n5, 2 ,\" 4000\",\n9,3,12000,\n1,1,20000,")
-        << 2 << u"VQ-28L-100|OLD|(Old) / 5,2,4000, / 9,3,12000, / 1,1,20000,"_s;
-    const QString utf16 = QString::fromLatin1(kTableFile);
-    QTest::newRow("UTF-16 with byte-order mark")
-        << QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2)
-        << 2 << u"VQ- 28L-100|NEW|(New)"_s + records;
-    QTest::newRow("Shift_JIS comment, CR only, Japanese run")
-        << QByteArray(kTableFile).replace("\r\n", "\r").replace("pick-up", "\x8C\xB4\x93\x5F") << 1
-        << u"VQ- 28L-100|NEW|(標準) / 5,2,4000,原点 / 9,3,12000, / 1,1,20000,end"_s;
-    QTest::newRow("Windows-1252 comment, English run")
-        << QByteArray(kTableFile).replace("end", "fin\xE9") << 2
-        << u"VQ- 28L-100|NEW|(New)"_s + records.chopped(3) + u"finé"_s;
-}
-
-void TestPositionFile::readsBothLayouts() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, langNo);
-    QFETCH(QString, read);
-    Files f{qint16(langNo)};
-    f.write(u"in.vqd"_s, bytes);
-    QCOMPARE(f.files.ReadPositionFile(f.path(u"in.vqd"_s)), 0);
-    QStringList got = {
-        QStringList{f.files.FileDevName, f.files.FileNewOld, f.files.FileTypeCaption}.join(u'|')};
-    for (int p = 1; p <= 3; ++p) {
-        QStringList cells;
-        for (int field : {PfVel, PfAcc, PfPulse, PfComment})
-            cells << f.table.workPosDA[p][field].toString();
-        got << cells.join(u',');
-    }
-    QCOMPARE(got.join(u" / "_s), read);
-    QVERIFY(f.t.op.messages.isEmpty());
-}
-
-void TestPositionFile::refusedFilesKeepTheTable_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("message"); // after "The position data file "<path>" cannot be read."
+    // What was read ("device|type|caption / position ..."), or the message after the file's name.
+    QTest::addColumn<QString>("result");
 
     const auto replaced = [](const char* from, const char* to) {
         return QByteArray(kTableFile).replace(from, to);
     };
-    QTest::newRow("no such file") << QByteArray("(no file)") << QString();
-    QTest::newRow("empty") << QByteArray() << kNotDataFile;
-    QTest::newRow("binary") << QByteArray("\x00\xff\x13\x88\x00\x01\xfe", 7) << kNotDataFile;
-    QTest::newRow("marker in lower case") << replaced("VQ-E1", "vq-e1") << kNotDataFile;
-    QTest::newRow("parameter file") << replaced("Position", "Parameter") << kNotDataFile;
+    const QString records = u" / 5,2,4000,pick-up / 9,3,12000, / 1,1,20000,end"_s;
+    const QString utf16 = QString::fromLatin1(kTableFile);
+    QTest::newRow("as written") << kTableFile << 2 << u"VQ- 28L-100|NEW|(New)"_s + records;
+    QTest::newRow("older layout") << replaced(",\"NEW\"", "") << 2 << u"VQ- 28L-100|OLD|(Old)"_s + records;
+    QTest::newRow("LF only, blank line, bare fields, UTF-8 mark")
+        << QByteArray(
+               "\xEF\xBB\xBF\"VQ-E1\",\"Position\"\n\nVQ-28L-100\n5, 2 ,\" 4000\",\n9,3,12000,\n1,1,20000,")
+        << 2 << u"VQ-28L-100|OLD|(Old) / 5,2,4000, / 9,3,12000, / 1,1,20000,"_s;
+    QTest::newRow("UTF-16 with its mark")
+        << QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2)
+        << 2 << u"VQ- 28L-100|NEW|(New)"_s + records;
+    QTest::newRow("Shift_JIS comment, CR only, Japanese run")
+        << replaced("pick-up", "\x8C\xB4\x93\x5F").replace("\r\n", "\r") << 1
+        << u"VQ- 28L-100|NEW|(標準) / 5,2,4000,原点 / 9,3,12000, / 1,1,20000,end"_s;
+
+    const QString notDataFile = u"Not Data file for ZO-VI."_s;
+    QTest::newRow("no such file") << QByteArray("(no file)") << 2 << QString();
+    QTest::newRow("empty") << QByteArray() << 2 << notDataFile;
+    QTest::newRow("binary") << QByteArray("\x00\xff\x13\x88\x00\x01\xfe", 7) << 2 << notDataFile;
+    QTest::newRow("marker in lower case") << replaced("VQ-E1", "vq-e1") << 2 << notDataFile;
     QTest::newRow("ends after position 2")
-        << kTableFile.left(kTableFile.indexOf("\"1\",\"1\"")) << u"The file ends before line 5."_s;
+        << kTableFile.left(kTableFile.indexOf("\"1\",\"1\"")) << 2 << u"The file ends before line 5."_s;
     QTest::newRow("record without comment")
-        << replaced(",\"\"\r\n", "\r\n") << u"Line 4 has 3 fields instead of 4."_s;
-    QTest::newRow("unclosed quote") << replaced("\"pick-up\"", "\"pick-up")
-                                    << u"Line 3 is not a list of fields in "
-                                       "double quotes separated by commas."_s;
-    QTest::newRow("VEL beyond 16 bits") << replaced("\"9\"", "\"32768\"")
+        << replaced(",\"\"\r\n", "\r\n") << 2 << u"Line 4 has 3 fields instead of 4."_s;
+    QTest::newRow("unclosed quote")
+        << replaced("\"pick-up\"", "\"pick-up") << 2
+        << u"Line 3 is not a list of fields in double quotes separated by commas."_s;
+    QTest::newRow("VEL beyond 16 bits") << replaced("\"9\"", "\"32768\"") << 2
                                         << u"Line 4: \"32768\" is not a whole number from -32768 to 32767."_s;
-    QTest::newRow("ACC not a number")
-        << replaced("\"3\"", "\"3x\"") << u"Line 4: \"3x\" is not a whole number from -32768 to 32767."_s;
     QTest::newRow("pulses beyond 32 bits")
-        << replaced("20000", "2147483648")
+        << replaced("20000", "2147483648") << 2
         << u"Line 5: \"2147483648\" is not a whole number from -2147483648 to 2147483647."_s;
-    QTest::newRow("comment of 21 characters") << replaced("pick-up", "123456789012345678901")
+    QTest::newRow("comment of 21 characters") << replaced("pick-up", "123456789012345678901") << 2
                                               << u"Line 3: the comment is longer than 20 characters."_s;
     QTest::newRow("control character")
-        << replaced("end", "e\x01nd") << u"Line 5 holds characters that are not text."_s;
+        << replaced("end", "e\x01nd") << 2 << u"Line 5 holds characters that are not text."_s;
     QTest::newRow("type in lower case")
-        << replaced("NEW", "new") << u"Line 2: the type \"new\" is neither \"NEW\" nor \"OLD\"."_s;
+        << replaced("NEW", "new") << 2 << u"Line 2: the type \"new\" is neither \"NEW\" nor \"OLD\"."_s;
 }
 
-// Refused at the reader: the specified box for a file of another kind, else one that names the file
-// and the line; the grid, arrays, data name and change flag stay as they were.
-void TestPositionFile::refusedFilesKeepTheTable() {
+// A file read fills the staging copy and the file information; a refused one shows the specified box for
+// a file of another kind, else one naming the file and the line, and the open leaves the grid, arrays,
+// data name and change flag as they were.
+void TestPositionFile::readOrRefused() {
     QFETCH(QByteArray, bytes);
-    QFETCH(QString, message);
-    Files f;
+    QFETCH(int, langNo);
+    QFETCH(QString, result);
+    Files f{qint16(langNo)};
+    const QString path = f.path(u"in.vqd"_s);
+    if (bytes != "(no file)")
+        f.write(u"in.vqd"_s, bytes);
+    if (result.contains(u'|')) {
+        QCOMPARE(f.files.ReadPositionFile(path), 0);
+        QStringList read = {
+            QStringList{f.files.FileDevName, f.files.FileNewOld, f.files.FileTypeCaption}.join(u'|')};
+        for (int p = 1; p <= 3; ++p) {
+            const auto& row = f.table.workPosDA[p];
+            read << QStringList{row[PfVel].toString(), row[PfAcc].toString(), row[PfPulse].toString(),
+                                row[PfComment].toString()}
+                        .join(u',');
+        }
+        QCOMPARE(read.join(u" / "_s), result);
+        QVERIFY(f.t.op.messages.isEmpty());
+        return;
+    }
     f.fill(kTable);
     QCOMPARE(f.table.PosiDataTorikomi(), 0);
     f.t.ctx.operation.DataChangeFlag = true;
-    if (bytes != "(no file)")
-        f.write(u"bad.vqd"_s, bytes);
     const QString before = f.shown();
     const PositionArray staging = f.table.workPosDA, working = f.table.PosiDataArray;
-
-    QCOMPARE(f.files.openFile(f.path(u"bad.vqd"_s), f.catalogue), 1);
-    QCOMPARE(f.t.op.messages.size(), 1);
-    const QString named = u"The position data file \"%1\" cannot be read."_s.arg(f.path(u"bad.vqd"_s));
-    const QString expected = message == kNotDataFile ? message
-                             : message.isEmpty()     ? named + kCancelled
-                                                     : named + u"\r\n\r\n"_s + message + kCancelled;
-    QCOMPARE(f.t.op.lastText(), expected);
+    QCOMPARE(f.files.openFile(path, f.catalogue), 1);
+    const QString named = u"The position data file \"%1\" cannot be read."_s.arg(path);
+    const QString expected = result.startsWith(u"Not Data") ? result
+                             : result.isEmpty()             ? named
+                                                            : named + u"\r\n\r\n"_s + result;
+    QCOMPARE(f.texts(), QStringList{expected + kCancelled});
     QVERIFY(f.t.op.messages[0].icon == Icon::Exclamation);
-    QCOMPARE(f.shown(), before);
-    QVERIFY(f.table.workPosDA == staging && f.table.PosiDataArray == working);
+    QVERIFY(f.shown() == before && f.table.workPosDA == staging && f.table.PosiDataArray == working);
     QVERIFY(f.table.CurrentDataName() == u"New Data"_s && f.t.ctx.operation.DataChangeFlag);
 }
 
@@ -265,7 +240,8 @@ void TestPositionFile::deviceOfTheFile_data() {
     QTest::newRow("stroke of 700 mm") << u"VQ- 50H-700"_s << u"NEW"_s << true << current;
 }
 
-// The file's device becomes the program's; a refused name keeps the pending device, the open goes on.
+// The file's device becomes the program's, with its label, unit line and the mm of the positions; a
+// refused name keeps the pending device and the open goes on.
 void TestPositionFile::deviceOfTheFile() {
     QFETCH(QString, name);
     QFETCH(QString, type);
@@ -273,21 +249,19 @@ void TestPositionFile::deviceOfTheFile() {
     QFETCH(QString, device);
     Files f;
     QByteArray bytes = QByteArray(kTableFile).replace("VQ- 28L-100", name.toLatin1());
-    bytes.replace(",\"NEW\"", type.isEmpty() ? "" : ",\"" + type.toLatin1() + '"');
-    f.write(u"dev.vqd"_s, bytes);
+    f.write(u"dev.vqd"_s, bytes.replace(",\"NEW\"", type.isEmpty() ? "" : ",\"" + type.toLatin1() + '"'));
     QCOMPARE(f.files.openFile(f.path(u"dev.vqd"_s), f.catalogue), 0);
     QCOMPARE(describe(f.t.ctx.device), device);
     QCOMPARE(f.t.op.lastText(), refused ? u"Type not selected.\r\n\r\nPlease select type."_s : QString());
     const DeviceState& dev = f.t.ctx.device;
-    const QString mm = conv::mmCellText(dev.DevLead, dev.DevPPR, 4000);
-    QCOMPARE(f.shown().section(u" / "_s, 0, 0), u"5|2|"_s + mm + u"|pick-up"_s);
-    QCOMPARE(f.view.device.label.left(11), deviceLabelFull(dev, 0).left(11));
+    QCOMPARE(f.shown().section(u" / "_s, 0, 0),
+             u"5|2|"_s + conv::mmCellText(dev.DevLead, dev.DevPPR, 4000) + u"|pick-up"_s);
+    QVERIFY(f.view.device.label.startsWith(device.left(2) + u'-' + dev.DevSize + dev.DevSpeed));
     QCOMPARE(f.view.device.mmLine, conv::unitLine(dev.DevLead, dev.DevPPR, u"Pulse"_s).mmLine);
-    QCOMPARE(dev.DevMaxPulse, qint32(conv::devMaxPulse(dev.DevStroke, dev.DevLead, dev.DevPPR)));
 }
 
-// A refused name leaves a pending device that the series of the file does not have: message 575 ends
-// the open with the table, its name and the change flag as they were.
+// A refused name leaves a pending device that the file's series lacks: message 575 ends the open with
+// the table, its name and the change flag as they were.
 void TestPositionFile::deviceNotFoundKeepsTheTable() {
     Files f;
     f.t.ctx.device.PrevDevSize = u" 20"_s;
@@ -297,15 +271,14 @@ void TestPositionFile::deviceNotFoundKeepsTheTable() {
     QCOMPARE(f.files.openFile(f.path(u"jm.vqd"_s), f.catalogue), 1);
     QCOMPARE(f.texts(), (QStringList{u"Type not selected.\r\n\r\nPlease select type."_s,
                                      u"Fail to find device information..."_s}));
-    QCOMPARE(f.shown().section(u" / "_s, 0, 0), u"5|2|20| pick-up "_s);
-    QVERIFY(f.table.CurrentDataName() == u"New Data"_s && f.t.ctx.operation.DataChangeFlag);
-    QVERIFY(!f.catalogue.DeviceNotFoundFlag && f.view.device.label.isEmpty());
-    QCOMPARE(describe(f.t.ctx.device), u"JM OLD 2 [ 20]L-100 2/400"_s);
+    QVERIFY(f.shown().startsWith(u"5|2|20| pick-up "_s) && f.table.CurrentDataName() == u"New Data"_s);
+    QVERIFY(f.t.ctx.operation.DataChangeFlag && !f.catalogue.DeviceNotFoundFlag &&
+            f.view.device.label.isEmpty());
 }
 
 // A disk that fills up mid-way (a file size limit in a child process) and a folder that does not exist:
-// the operator is told which file, the previous file is byte for byte as it was, nothing else is left
-// in the folder, and the data stay marked as changed under their old name.
+// the operator is told which file, the previous file is byte for byte as it was with nothing left beside
+// it, and the data stay marked as changed under their old name.
 void TestPositionFile::fullDiskKeepsThePreviousFile() {
     Files f;
     f.fill(kTable);
@@ -313,49 +286,42 @@ void TestPositionFile::fullDiskKeepsThePreviousFile() {
     const QByteArray previous = QByteArray(kTableFile).replace("pick-up", "previous");
     f.write(u"kept.vqd"_s, previous);
     f.t.ctx.operation.DataChangeFlag = true;
-    const QString path = f.path(u"kept.vqd"_s);
     const QString failed =
         u"The position data could not be saved in \"%1\". The file is as it was before. Make sure "
         u"that the folder can be written to and that the disk is not full."_s;
-
+    const auto toldAndKept = [&](const QString& path) {
+        return f.files.SaveFileAs(path) == 1 && f.t.op.lastText() == failed.arg(path) &&
+               f.t.ctx.operation.DataChangeFlag && f.table.CurrentDataName() == u"New Data"_s;
+    };
     const pid_t child = fork();
     QVERIFY(child >= 0);
     if (child == 0) {
         const rlimit limit{40, 40};
         signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &limit);
-        const bool told = f.files.SaveFileAs(path) == 1 && f.t.op.lastText() == failed.arg(path);
-        _exit(told && f.t.ctx.operation.DataChangeFlag && f.table.CurrentDataName() == u"New Data"_s ? 0 : 1);
+        _exit(toldAndKept(f.path(u"kept.vqd"_s)) ? 0 : 1);
     }
     int status = 0;
     QCOMPARE(waitpid(child, &status, 0), child);
     QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "the child saw the save fail and was told");
     QCOMPARE(f.bytes(u"kept.vqd"_s), previous);
     QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files).filter(u"kept"_s), QStringList{u"kept.vqd"_s});
-
-    const QString nowhere = f.path(u"missing/kept.vqd"_s);
-    QCOMPARE(f.files.SaveFileAs(nowhere), 1);
-    QCOMPARE(f.t.op.lastText(), failed.arg(nowhere));
-    QVERIFY(f.t.ctx.operation.DataChangeFlag && f.table.CurrentDataName() == u"New Data"_s);
+    QVERIFY(toldAndKept(f.path(u"missing/kept.vqd"_s)));
 }
 
 void TestPositionFile::newAsksForChangedData_data() {
     QTest::addColumn<bool>("changed");
     QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("chooseFile");
     QTest::addColumn<bool>("cleared");
-
-    QTest::newRow("unchanged: no question") << false << -1 << false << true;
-    QTest::newRow("Cancel") << true << int(Answer::Cancel) << false << false;
-    QTest::newRow("No") << true << int(Answer::No) << false << true;
-    QTest::newRow("Yes, save dialog cancelled") << true << int(Answer::Yes) << false << false;
-    QTest::newRow("Yes, saved") << true << int(Answer::Yes) << true << true;
+    QTest::newRow("unchanged: no question") << false << -1 << true;
+    QTest::newRow("Cancel") << true << int(Answer::Cancel) << false;
+    QTest::newRow("No") << true << int(Answer::No) << true;
+    QTest::newRow("Yes, save dialog cancelled") << true << int(Answer::Yes) << false;
 }
 
 void TestPositionFile::newAsksForChangedData() {
     QFETCH(bool, changed);
     QFETCH(int, answer);
-    QFETCH(bool, chooseFile);
     QFETCH(bool, cleared);
     Files f;
     f.fill(kTable);
@@ -364,27 +330,17 @@ void TestPositionFile::newAsksForChangedData() {
     f.t.ctx.operation.DataChangeFlag = changed;
     if (answer >= 0)
         f.t.op.answer(Answer(answer));
-    if (chooseFile)
-        f.t.op.chooseFile(f.path(u"saved.vqd"_s));
     const QString before = f.shown();
-
     f.files.newData();
-    QCOMPARE(f.t.op.messages.size(), changed ? 1 : 0);
-    if (changed) {
-        QCOMPARE(f.t.op.messages[0].text, u"Data have been changed. Save in file?"_s);
-        QVERIFY(f.t.op.messages[0].buttons == Buttons::YesNoCancel &&
-                f.t.op.messages[0].icon == Icon::Question);
-    }
-    QCOMPARE(f.bytes(u"saved.vqd"_s) == kTableFile, chooseFile);
+    QCOMPARE(f.texts(), changed ? QStringList{u"Data have been changed. Save in file?"_s} : QStringList());
     QCOMPARE(f.shown(), cleared ? u"||| / ||| / |||"_s : before);
     QCOMPARE(f.table.CurrentDataName(), cleared ? u"New Data"_s : u"table"_s);
-    QCOMPARE(f.t.ctx.operation.DataChangeFlag, !cleared && changed);
+    QCOMPARE(f.t.ctx.operation.DataChangeFlag, !cleared);
     QCOMPARE(f.table.PosiDataArray[1][PfPulse].isValid(), !cleared);
 }
 
-// OK and NG with the file's name; OUT of an earlier controller read, comments and mm texts that
-// differ do not count. The verify button asks for the source only after the checks and always ends
-// by releasing the port.
+// OK and NG with the file's name; OUT of an earlier controller read, comments and mm texts do not count.
+// The verify button asks for the source only after the checks and always ends by releasing the port.
 void TestPositionFile::verificationAgainstAFile() {
     Files f;
     f.write(u"ref.vqd"_s, QByteArray(kTableFile).replace("pick-up", "other comment"));
@@ -393,37 +349,27 @@ void TestPositionFile::verificationAgainstAFile() {
     f.table.workPosDA[2][PfOut] = qint16(5);
     int asked = 0, released = 0, ctVerified = 0;
     const auto verifyBy = [&](int choice) {
-        f.files.verifyWithChoice(
-            [&] {
-                ++asked;
-                return choice;
-            },
-            [&] { ++ctVerified; }, [&] { ++released; });
+        if (choice == 1)
+            f.t.op.chooseFile(f.path(u"ref.vqd"_s));
+        f.files.verifyWithChoice([&] { return ++asked, choice; }, [&] { ++ctVerified; }, [&] { ++released; });
     };
-
-    f.t.op.chooseFile(f.path(u"ref.vqd"_s));
-    verifyBy(1);
     const QString head = u"Data : indicated and saved into the file(ref.vqd)\r\n\r\n"_s;
+    verifyBy(1);
     QCOMPARE(f.t.op.lastText(), head + u"Result of Verification : OK"_s);
     const FileDialogRequest& request = f.t.op.openRequests[0];
     QVERIFY(request.title == u"Open file to Verify"_s && request.mustExist && request.initialName.isEmpty());
-    QCOMPARE(request.filter + request.defaultExtension, u"VQ Data file(*.vqd)|*.vqd|All Files(*.*)|*.*vqd"_s);
 
     f.grid.setText(2, Grid::ColVel, u"8"_s);
     f.grid.setText(3, Grid::ColMm, u"99.995"_s);
-    f.t.op.chooseFile(f.path(u"ref.vqd"_s));
     verifyBy(1);
     QCOMPARE(f.t.op.lastText(), head + u"Result of Verification : NG.\r\n\r\nUnmatched Position No.\r\n\r\n"
                                        u"< Position No.2>\r\n\r\n< Position No.3>\r\n\r\n"_s);
-    QCOMPARE(f.t.op.messages.size(), 2);
-
     verifyBy(2);
     verifyBy(0);
     QVERIFY(asked == 4 && released == 4 && ctVerified == 1 && !f.t.ctx.operation.CtBusyFlag);
     f.grid.setText(2, Grid::ColVel, u"0"_s);
-    verifyBy(1);
-    QVERIFY(asked == 4 && released == 4);
-    QCOMPARE(f.t.op.lastText().left(22), u"Wrong data in some Pos"_s);
+    verifyBy(0);
+    QVERIFY(asked == 4 && released == 4 && f.t.op.lastText().startsWith(u"Wrong data"_s));
 }
 
 QTEST_MAIN(TestPositionFile)

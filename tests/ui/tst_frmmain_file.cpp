@@ -1,5 +1,5 @@
-// The main window's file commands as the operator reaches them (tool bar, File menu, buttons), and the
-// verification's source dialog.
+// The main window's file commands as the operator reaches them, the verification's source dialog, and
+// where file dialogs start.
 #include "device/Conversion.h"
 #include "device/DeviceCatalogue.h"
 #include "position/PositionGridModel.h"
@@ -19,135 +19,117 @@
 using namespace zovi;
 using namespace Qt::StringLiterals;
 using zovi::test::MainWindowFixture;
-using Grid = PositionGridModel;
+
+namespace {
+
+void whenModalOpens(QObject* context, std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, context, [act] { act(QApplication::activeModalWidget()); });
+}
+
+} // namespace
 
 class TestFrmMainFile : public QObject {
     Q_OBJECT
 private slots:
-    void sourceDialog_data();
     void sourceDialog();
     void commandsReachTheFiles();
     void fileDialogsStartInTheLastFolder();
 };
 
-void TestFrmMainFile::sourceDialog_data() {
-    QTest::addColumn<int>("langNo");
-    QTest::addColumn<QString>("button"); // empty: Escape
-    QTest::addColumn<int>("choice");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("file") << 2 << u"cmdFileDataShogo"_s << 1 << u"Select VQ data to reference"_s;
-    QTest::newRow("controller") << 1 << u"cmdCtDataShogo"_s << 2 << u"照合するVQﾃﾞｰﾀの選択"_s;
-    QTest::newRow("cancel") << 2 << u"cmdCancelOfShogo"_s << 0 << u"Select VQ data to reference"_s;
-    QTest::newRow("escape") << 1 << QString() << 0 << u"照合するVQﾃﾞｰﾀの選択"_s;
-}
-
+// 500 twips off the main window, in the run's language; each button gives its choice, Escape none.
 void TestFrmMainFile::sourceDialog() {
-    QFETCH(int, langNo);
-    QFETCH(QString, button);
-    QFETCH(int, choice);
-    QFETCH(QString, title);
-    zovi::test::TestContext t{qint16(langNo)};
-    t.ctx.MainLeft = 1500;
-    t.ctx.MainTop = 3000;
-    FrmDataShogo dialog(t.ctx);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(dialog.windowTitle(), title);
-    QCOMPARE(dialog.pos(), QPoint(px(2000), px(3500)));
-    QVERIFY(!dialog.findChild<QLabel*>(u"imgQuestion"_s)->pixmap().isNull());
-    if (button.isEmpty())
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    else
-        dialog.findChild<QPushButton*>(button)->click();
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.choice(), choice);
+    for (const auto& [button, choice] : {std::pair{"cmdFileDataShogo", 1}, {"cmdCtDataShogo", 2}, {"", 0}}) {
+        zovi::test::TestContext t{1};
+        t.ctx.MainLeft = 1500;
+        t.ctx.MainTop = 3000;
+        FrmDataShogo dialog(t.ctx);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.windowTitle() == u"照合するVQﾃﾞｰﾀの選択"_s &&
+                dialog.pos() == QPoint(px(2000), px(3500)));
+        QVERIFY(!dialog.findChild<QLabel*>(u"imgQuestion"_s)->pixmap().isNull());
+        if (*button)
+            dialog.findChild<QPushButton*>(QLatin1String(button))->click();
+        else
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible() && dialog.choice() == choice);
+    }
 }
 
-// Save from the tool bar asks for a name for new data, the button Save As always; Open takes the file's
-// table; New empties it; the verify button asks for the source, the menu item goes to the file directly.
+// Each entry point opens its dialog; a table saved from the tool bar comes back through the Open button
+// and verifies OK through the verify button's source dialog; New empties it; the menu's file
+// verification captures the grid first.
 void TestFrmMainFile::commandsReachTheFiles() {
     MainWindowFixture f;
     QTemporaryDir dir;
     DeviceCatalogue catalogue(f.t.ctx);
     FrmMain& w = f.load();
     w.attachDevices(catalogue);
-    f.t.ctx.device.DevSize = u" 28"_s; // Form_Load leaves no device; the start-up sets one
+    f.t.ctx.device.DevSize = u" 28"_s; // the start-up sets the device that Form_Load cleared
     f.t.ctx.device.DevSpeed = u"L"_s;
     f.t.ctx.device.DevStroke = 100;
     conv::recomputeLimits(f.t.ctx.device);
-    w.setDeviceLabel(u"VQ- 28L-100"_s);
     w.show();
+    for (int p = 1; p <= 3; ++p) {
+        for (const auto& [column, text] : {std::pair{1, u"3"_s}, {2, u"2"_s}, {3, QString::number(p * 10)}})
+            w.positionModel().setText(p, column, text);
+    }
     auto& op = f.t.op;
-    const auto fill = [&] {
-        for (int p = 1; p <= 3; ++p) {
-            const QStringList cells = {u"3"_s, u"2"_s, QString::number(p * 10), u"c%1"_s.arg(p)};
-            for (int c = 0; c < 4; ++c)
-                w.positionModel().setText(
-                    p, QList<int>{Grid::ColVel, Grid::ColAcc, Grid::ColMm, Grid::ColComment}[c], cells[c]);
-        }
+    // The title of the dialog a control opens; none is chosen unless scripted.
+    const auto dialogOf = [&](const char* name) {
+        const qsizetype opened = op.openRequests.size(), saved = op.saveRequests.size();
+        if (auto* action = f.find<QAction>(QLatin1String(name)))
+            action->trigger();
+        else
+            f.find<QPushButton>(QLatin1String(name))->click();
+        return op.openRequests.size() > opened  ? op.openRequests.constLast().title
+               : op.saveRequests.size() > saved ? op.saveRequests.constLast().title
+                                                : QString();
     };
+    const std::pair<const char*, QString> entries[] = {
+        {"tbButton_Save", u"Save VQ Data to file"_s}, {"mnuFileSave", u"Save VQ Data to file"_s},
+        {"mnuFileSaveAs", u"Save VQ data as ..."_s},  {"cmdSaveFile", u"Save VQ data as ..."_s},
+        {"tbButton_Open", u"Open VQ data file"_s},    {"mnuFileOpen", u"Open VQ data file"_s},
+        {"cmdFileOpen", u"Open VQ data file"_s},      {"mnuFileShogoFile", u"Open file to Verify"_s}};
+    for (const auto& [name, title] : entries)
+        QVERIFY2(dialogOf(name) == title, name);
+
     const QString saved = dir.filePath(u"saved.vqd"_s);
     auto* fileName = f.find<QLabel>(u"lblFileName"_s);
-
-    fill();
     op.chooseFile(saved);
-    w.toolBarButton(3)->trigger();
-    QCOMPARE(op.saveRequests.value(0).title, u"Save VQ Data to file"_s);
-    QVERIFY(QFile::exists(saved));
+    dialogOf("tbButton_Save");
     QCOMPARE(fileName->text(), u"saved"_s);
-
-    f.find<QPushButton>(u"cmdSaveFile"_s)->click();
-    QCOMPARE(op.saveRequests.value(1).title, u"Save VQ data as ..."_s);
-
     f.t.ctx.operation.DataChangeFlag = true;
     op.answer(Answer::No);
-    w.toolBarButton(1)->trigger();
-    QCOMPARE(op.lastText(), u"Data have been changed. Save in file?"_s);
-    QVERIFY(fileName->text() == u"New Data"_s && w.positionModel().text(2, Grid::ColComment).isEmpty());
-
+    dialogOf("tbButton_New");
+    QVERIFY(fileName->text() == u"New Data"_s && w.positionModel().text(2, 3).isEmpty());
     op.chooseFile(saved);
-    f.find<QPushButton>(u"cmdFileOpen"_s)->click();
-    QCOMPARE(op.openRequests.value(0).title, u"Open VQ data file"_s);
-    QVERIFY(op.openRequests[0].mustExist);
-    QCOMPARE(w.positionModel().text(2, Grid::ColMm), u" 20.000"_s);
-    QCOMPARE(fileName->text(), u"saved"_s);
-
-    QTimer::singleShot(0, this, [] {
-        QApplication::activeModalWidget()->findChild<QPushButton*>(u"cmdFileDataShogo"_s)->click();
-    });
+    dialogOf("cmdFileOpen");
+    QVERIFY(fileName->text() == u"saved"_s && w.positionModel().text(2, 3) == u" 20.000"_s);
+    whenModalOpens(this,
+                   [](QWidget* dialog) { dialog->findChild<QPushButton*>(u"cmdFileDataShogo"_s)->click(); });
     op.chooseFile(saved);
-    f.find<QPushButton>(u"cmdPosiDataShogo"_s)->click();
-    QCOMPARE(op.openRequests.value(1).title, u"Open file to Verify"_s);
+    QCOMPARE(dialogOf("cmdPosiDataShogo"), u"Open file to Verify"_s);
     QCOMPARE(op.lastText(),
              u"Data : indicated and saved into the file(saved.vqd)\r\n\r\nResult of Verification : OK"_s);
-
-    w.toolBarButton(1)->trigger();
-    f.find<QAction>(u"mnuFileShogoFile"_s)->trigger();
-    QCOMPARE(op.lastText(),
-             u"An error occured while getting Value of Position Data.\r\n\r\nVerify is canceled."_s);
-    QCOMPARE(op.openRequests.size(), 2);
 }
 
-// A file chosen in one dialog makes its folder the next dialog's starting folder.
+// A file typed with its folder in one dialog makes that folder the next dialog's starting folder.
 void TestFrmMainFile::fileDialogsStartInTheLastFolder() {
     QTemporaryDir dir;
     const QString chosen = dir.filePath(u"a.vqd"_s);
     QString nextFolder;
-    const auto whenDialogOpens = [this](std::function<void(QFileDialog*)> act) {
-        QTimer::singleShot(0, this,
-                           [act] { act(qobject_cast<QFileDialog*>(QApplication::activeModalWidget())); });
-    };
     WidgetOperator op(u"ZO-VI"_s);
     FileDialogRequest request;
     request.filter = u"VQ Data file(*.vqd)|*.vqd"_s;
-    whenDialogOpens([&](QFileDialog* dialog) {
-        dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(chosen); // typed with its folder
+    whenModalOpens(this, [&](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(chosen);
         QMetaObject::invokeMethod(dialog, "accept");
     });
     QCOMPARE(op.saveFile(request), std::optional<QString>(chosen));
-    whenDialogOpens([&](QFileDialog* dialog) {
-        nextFolder = dialog->directory().absolutePath();
-        dialog->reject();
+    whenModalOpens(this, [&](QWidget* dialog) {
+        nextFolder = qobject_cast<QFileDialog*>(dialog)->directory().absolutePath();
+        QMetaObject::invokeMethod(dialog, "reject");
     });
     QVERIFY(!op.openFile(request));
     QCOMPARE(nextFolder, QDir(dir.path()).absolutePath());
