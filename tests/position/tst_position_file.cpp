@@ -88,7 +88,6 @@ private slots:
     void deviceOfTheFile();
     void deviceNotFoundKeepsTheTable();
     void fullDiskKeepsThePreviousFile();
-    void newAsksForChangedData_data();
     void newAsksForChangedData();
     void verificationAgainstAFile();
 };
@@ -158,9 +157,6 @@ void TestPositionFile::readOrRefused_data() {
         << kTableFile.left(kTableFile.indexOf("\"1\",\"1\"")) << 2 << u"The file ends before line 5."_s;
     QTest::newRow("record without comment")
         << replaced(",\"\"\r\n", "\r\n") << 2 << u"Line 4 has 3 fields instead of 4."_s;
-    QTest::newRow("unclosed quote")
-        << replaced("\"pick-up\"", "\"pick-up") << 2
-        << u"Line 3 is not a list of fields in double quotes separated by commas."_s;
     QTest::newRow("VEL beyond 16 bits") << replaced("\"9\"", "\"32768\"") << 2
                                         << u"Line 4: \"32768\" is not a whole number from -32768 to 32767."_s;
     QTest::newRow("pulses beyond 32 bits")
@@ -230,17 +226,14 @@ void TestPositionFile::deviceOfTheFile_data() {
         << u"VQ- 28L-050V"_s << u"OLD"_s << false << u"VQ OLD 1 [ 28]L-50 2/400 vertical"_s;
     QTest::newRow("E size, older form")
         << u"VQ-35E-100"_s << u"NEW"_s << false << u"VQ NEW 0 [E35]L-100 2/400 vertical"_s;
-    QTest::newRow("E size, as written")
-        << u"VQ-E35L-150 "_s << u"NEW"_s << false << u"VQ NEW 0 [E35]L-150 2/400 vertical"_s;
     QTest::newRow("JM is never NEW nor vertical")
         << u"JM- 28H-100 "_s << u"NEW"_s << false << u"JM OLD 2 [ 28]H-100 6/400"_s;
     QTest::newRow("lower case") << u"vq- 28H-150"_s << u"NEW"_s << true << current;
     QTest::newRow("too short") << u"VQ-28"_s << u"NEW"_s << true << current;
     QTest::newRow("not in the list") << u"VQ- 28L-120"_s << u"NEW"_s << true << current;
-    QTest::newRow("stroke of 700 mm") << u"VQ- 50H-700"_s << u"NEW"_s << true << current;
 }
 
-// The file's device becomes the program's, with its label, unit line and the mm of the positions; a
+// The file's device becomes the program's, with its label and the mm of the positions; a
 // refused name keeps the pending device and the open goes on.
 void TestPositionFile::deviceOfTheFile() {
     QFETCH(QString, name);
@@ -257,7 +250,6 @@ void TestPositionFile::deviceOfTheFile() {
     QCOMPARE(f.shown().section(u" / "_s, 0, 0),
              u"5|2|"_s + conv::mmCellText(dev.DevLead, dev.DevPPR, 4000) + u"|pick-up"_s);
     QVERIFY(f.view.device.label.startsWith(device.left(2) + u'-' + dev.DevSize + dev.DevSpeed));
-    QCOMPARE(f.view.device.mmLine, conv::unitLine(dev.DevLead, dev.DevPPR, u"Pulse"_s).mmLine);
 }
 
 // A refused name leaves a pending device that the file's series lacks: message 575 ends the open with
@@ -309,34 +301,24 @@ void TestPositionFile::fullDiskKeepsThePreviousFile() {
     QVERIFY(toldAndKept(f.path(u"missing/kept.vqd"_s)));
 }
 
-void TestPositionFile::newAsksForChangedData_data() {
-    QTest::addColumn<bool>("changed");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("cleared");
-    QTest::newRow("unchanged: no question") << false << -1 << true;
-    QTest::newRow("Cancel") << true << int(Answer::Cancel) << false;
-    QTest::newRow("No") << true << int(Answer::No) << true;
-    QTest::newRow("Yes, save dialog cancelled") << true << int(Answer::Yes) << false;
-}
-
+// New empties the table unless the operator cancels, or answers Yes and then does not save.
 void TestPositionFile::newAsksForChangedData() {
-    QFETCH(bool, changed);
-    QFETCH(int, answer);
-    QFETCH(bool, cleared);
-    Files f;
-    f.fill(kTable);
-    QCOMPARE(f.table.PosiDataTorikomi(), 0);
-    f.table.setCurrentDataName(u"table"_s);
-    f.t.ctx.operation.DataChangeFlag = changed;
-    if (answer >= 0)
-        f.t.op.answer(Answer(answer));
-    const QString before = f.shown();
-    f.files.newData();
-    QCOMPARE(f.texts(), changed ? QStringList{u"Data have been changed. Save in file?"_s} : QStringList());
-    QCOMPARE(f.shown(), cleared ? u"||| / ||| / |||"_s : before);
-    QCOMPARE(f.table.CurrentDataName(), cleared ? u"New Data"_s : u"table"_s);
-    QCOMPARE(f.t.ctx.operation.DataChangeFlag, !cleared);
-    QCOMPARE(f.table.PosiDataArray[1][PfPulse].isValid(), !cleared);
+    for (const auto& [answer, cleared] :
+         {std::pair{Answer::Cancel, false}, {Answer::Yes, false}, {Answer::No, true}}) {
+        Files f;
+        f.fill(kTable);
+        QCOMPARE(f.table.PosiDataTorikomi(), 0);
+        f.table.setCurrentDataName(u"table"_s);
+        f.t.ctx.operation.DataChangeFlag = true;
+        f.t.op.answer(answer);
+        const QString before = f.shown();
+        f.files.newData();
+        QCOMPARE(f.texts(), QStringList{u"Data have been changed. Save in file?"_s});
+        QCOMPARE(f.shown() + f.table.CurrentDataName(),
+                 cleared ? u"||| / ||| / |||New Data"_s : before + u"table"_s);
+        QVERIFY(f.t.ctx.operation.DataChangeFlag != cleared &&
+                f.table.PosiDataArray[1][PfPulse].isValid() != cleared);
+    }
 }
 
 // OK and NG with the file's name; OUT of an earlier controller read, comments and mm texts do not count.
