@@ -25,17 +25,12 @@ QWidget* WidgetOperator::dialogParent() {
 
 namespace {
 
-// The folder of the file last chosen in any file dialog: the next dialog starts there, also when the
-// name was typed with its folder (which Qt's own memory of the last folder misses).
-QString& lastFolder() {
-    static QString folder;
-    return folder;
-}
-
-std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+// `lastFolder`: the folder of the file last chosen, where the dialog starts and which it updates.
+std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode,
+                                     QString& lastFolder) {
     QFileDialog dialog(WidgetOperator::dialogParent(), request.title);
-    if (!lastFolder().isEmpty())
-        dialog.setDirectory(lastFolder());
+    if (!lastFolder.isEmpty())
+        dialog.setDirectory(lastFolder);
     dialog.setAcceptMode(mode);
     dialog.setNameFilter(WidgetOperator::qtFilter(request.filter));
     dialog.setDefaultSuffix(request.defaultExtension);
@@ -48,7 +43,7 @@ std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDial
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const QString chosen = dialog.selectedFiles().constFirst();
-    lastFolder() = QFileInfo(chosen).absolutePath();
+    lastFolder = QFileInfo(chosen).absolutePath();
     return chosen;
 }
 
@@ -99,11 +94,11 @@ Answer WidgetOperator::message(const QString& text, Buttons buttons, Icon icon, 
 }
 
 std::optional<QString> WidgetOperator::openFile(const FileDialogRequest& request) {
-    return runFileDialog(request, QFileDialog::AcceptOpen);
+    return runFileDialog(request, QFileDialog::AcceptOpen, lastFolder_);
 }
 
 std::optional<QString> WidgetOperator::saveFile(const FileDialogRequest& request) {
-    return runFileDialog(request, QFileDialog::AcceptSave);
+    return runFileDialog(request, QFileDialog::AcceptSave, lastFolder_);
 }
 
 void WidgetOperator::beep() {
