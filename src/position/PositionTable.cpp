@@ -4,6 +4,9 @@
 #include "device/Conversion.h"
 #include "position/PositionGridModel.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -45,9 +48,18 @@ PositionTable::PositionTable(AppContext& ctx, PositionGridModel& grid)
     , grid_(grid) {}
 
 void PositionTable::setCurrentDataName(const QString& name) {
+    currentDataPath_.clear();
     currentDataName_ = name;
     if (showDataName)
         showDataName(name);
+}
+
+void PositionTable::setCurrentDataFile(const QString& path) {
+    const QFileInfo file(path);
+    const QString name = file.fileName();
+    const QString stem = name.left(std::max<qsizetype>(0, name.size() - 4));
+    setCurrentDataName(stem);
+    currentDataPath_ = stem.isEmpty() ? QString() : QDir(file.absolutePath()).filePath(stem);
 }
 
 QString PositionTable::cellText(int position, int column) const {

@@ -47,7 +47,12 @@ public:
     // What the table came from, shown in lblFileName: "New Data", "Inside of C/T" or a file's name
     // without folder and extension.
     const QString& CurrentDataName() const { return currentDataName_; }
+    // A name that is not a file's ("New Data", "Inside of C/T"): the data have no file.
     void setCurrentDataName(const QString& name);
+    // The file the table was last opened from or saved to: its full path without the last 4 characters
+    // (the extension), empty while the data have no file. The data name is its file name part.
+    const QString& CurrentDataPath() const { return currentDataPath_; }
+    void setCurrentDataFile(const QString& path);
     // Set by the main window: shows the data name in lblFileName.
     std::function<void(const QString&)> showDataName;
     // Set by the main window: makes row 0, column 0 the grid's current cell after a display.
@@ -103,6 +108,7 @@ private:
     AppContext& ctx_;
     PositionGridModel& grid_;
     QString currentDataName_;
+    QString currentDataPath_;
 };
 
 } // namespace zovi

@@ -27,6 +27,7 @@ class AppContext;
 class Desktop;
 class DeviceCatalogue;
 class PositionButton;
+class PositionFiles;
 class PositionGridModel;
 class PositionTable;
 class ProgramGridModel;
@@ -231,10 +232,16 @@ private:
     void connectControls();
     void showLiteralAmpersands();
 
-    // Asks for the file name of Save As; true when the operator cancelled the dialog.
+    // --- Position data files (FrmMainFile.cpp): New, Open, Save, Save As and the verification against
+    // a file, run by PositionFiles over the window as the file commands see it (made on first use).
+    struct FileCommands;
+    std::shared_ptr<FileCommands> fileCommands_;
+    PositionFiles& positionFiles();
+    // File > Save As for the close question and the read from the controller: true when the data were
+    // not saved (dialog cancelled, checks or the write failed), so the window stays.
     bool runSaveAs();
-    // Writes the position data to `path`; the position file feature supplies the writing.
-    void saveFileAs(const QString& path);
+    // SaveFileAs: writes the position data to `path`; 0, or 1 after telling the operator.
+    int saveFileAs(const QString& path);
     bool closeRequest(CloseReason reason);
     void setMoveControlsEnabled(bool enabled);
     void setDataControlsEnabled(bool enabled);

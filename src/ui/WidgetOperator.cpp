@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStringList>
@@ -24,8 +25,12 @@ QWidget* WidgetOperator::dialogParent() {
 
 namespace {
 
-std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+// `lastFolder`: the folder of the file last chosen, where the dialog starts and which it updates.
+std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode,
+                                     QString& lastFolder) {
     QFileDialog dialog(WidgetOperator::dialogParent(), request.title);
+    if (!lastFolder.isEmpty())
+        dialog.setDirectory(lastFolder);
     dialog.setAcceptMode(mode);
     dialog.setNameFilter(WidgetOperator::qtFilter(request.filter));
     dialog.setDefaultSuffix(request.defaultExtension);
@@ -37,7 +42,9 @@ std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDial
         dialog.selectFile(request.initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 } // namespace
@@ -87,11 +94,11 @@ Answer WidgetOperator::message(const QString& text, Buttons buttons, Icon icon, 
 }
 
 std::optional<QString> WidgetOperator::openFile(const FileDialogRequest& request) {
-    return runFileDialog(request, QFileDialog::AcceptOpen);
+    return runFileDialog(request, QFileDialog::AcceptOpen, lastFolder_);
 }
 
 std::optional<QString> WidgetOperator::saveFile(const FileDialogRequest& request) {
-    return runFileDialog(request, QFileDialog::AcceptSave);
+    return runFileDialog(request, QFileDialog::AcceptSave, lastFolder_);
 }
 
 void WidgetOperator::beep() {

@@ -29,6 +29,9 @@ public:
 
 private:
     QString title_;
+    // The folder of the file last chosen in a file dialog: the next one starts there, also when the name
+    // was typed with its folder (which Qt's own memory of the last folder misses).
+    QString lastFolder_;
 };
 
 } // namespace zovi

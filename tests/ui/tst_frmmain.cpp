@@ -1,4 +1,5 @@
 // The main window's captions, load, rounding choice, option after-step, help commands and closing.
+#include "device/Conversion.h"
 #include "position/PositionGridModel.h"
 #include "ui/FrmMainFixture.h"
 
@@ -186,16 +187,23 @@ void TestFrmMain::busyRefusesTheCloseBoxButNotExit() {
     QVERIFY(exits.count() == 1 && c.portCloses == 1);
 }
 
-// Changed data: Cancel keeps the window, Yes runs Save As, whose cancelled dialog keeps it too.
+// Changed data: Cancel keeps the window, Yes runs Save As, whose cancelled dialog keeps it too; a saved
+// file lets it close.
 void TestFrmMain::saveOfferRunsTheSaveDialog() {
     Closing c;
     c.t.ctx.operation.DataChangeFlag = true;
     c.t.op.answer(Answer::Cancel);
     QVERIFY(!c.window->close() && c.t.op.saveRequests.isEmpty());
+    c.t.ctx.device.DevStroke = 100; // Form_Load cleared the device
+    conv::recomputeLimits(c.t.ctx.device);
+    for (int p = 1; p <= 3; ++p) {
+        for (int column : {PositionGridModel::ColVel, PositionGridModel::ColAcc, PositionGridModel::ColMm})
+            c.window->positionModel().setText(p, column, u"1"_s);
+    }
     c.t.op.answer(Answer::Yes);
     QVERIFY2(!c.window->close(), "a cancelled save dialog keeps the window");
     QCOMPARE(c.t.op.lastText(), u"Data have been changed. Save in file?"_s);
-    QVERIFY(c.t.op.messages[0].buttons == Buttons::YesNoCancel && c.t.op.messages[0].icon == Icon::Question);
+    QVERIFY(c.t.op.messages[1].buttons == Buttons::YesNoCancel && c.t.op.messages[1].icon == Icon::Question);
     QCOMPARE(c.t.op.saveRequests.size(), 1);
     const FileDialogRequest& request = c.t.op.saveRequests[0];
     QCOMPARE(request.title, u"Save VQ data as ..."_s);
@@ -203,9 +211,11 @@ void TestFrmMain::saveOfferRunsTheSaveDialog() {
     QCOMPARE(request.defaultExtension + u' ' + request.initialName, u"vqd vqdata.vqd"_s);
     QVERIFY(request.overwritePrompt && !request.mustExist);
 
+    QTemporaryDir dir;
     c.t.op.answer(Answer::Yes);
-    c.t.op.chooseFile(u"/tmp/positions.vqd"_s);
-    QVERIFY2(c.window->close(), "a chosen file lets the window close");
+    c.t.op.chooseFile(dir.filePath(u"positions.vqd"_s));
+    QVERIFY2(c.window->close(), "a saved file lets the window close");
+    QVERIFY(QFile::exists(dir.filePath(u"positions.vqd"_s)));
 }
 
 void TestFrmMain::closeBoxStoresAndClosesOnlyWhenAccepted() {
