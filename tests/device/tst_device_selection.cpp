@@ -169,7 +169,7 @@ void TestDeviceSelection::boxesRefillAndListsReload() {
     m.load();
     m.sizeChosen(QStringLiteral(" 50"));
     QCOMPARE(Selection::boxes(m),
-             QStringLiteral(" 20, 28, 35,E35, 42, 50|H|100,200,300,400,500,600,700 /  50|H|200"));
+             QStringLiteral(" 20, 28, 35,E35, 42, 50|H|100,200,300,400,500,600,650 /  50|H|200"));
     m.sizeChosen(QStringLiteral(" 20"));
     QCOMPARE(Selection::boxes(m), QStringLiteral(" 20, 28, 35,E35, 42, 50|L|10,25,50,75,100 /  20|L|10"));
     m.newOrOldClicked(true);
@@ -200,8 +200,8 @@ void TestDeviceSelection::changeDevice_data() {
         << "VQ OLD 1 [42D]H-300 12/192 vertical|VQ-42DH-300 |vq old|1mm = 16Pulse";
     QTest::newRow("VQ OLD, pushing") << 0 << true << 0 << " 35H250"
                                      << "VQ OLD 1 [ 35]H-250 6/400|VQ- 35H-250_|vq old|1mm = 66.667Pulse";
-    QTest::newRow("VQ NEW") << 0 << false << 0 << " 50H700"
-                            << "VQ NEW 0 [ 50]H-700 4/400 vertical|VQ- 50H-700|vq new|1mm = 100Pulse";
+    QTest::newRow("VQ NEW") << 0 << false << 0 << " 50H650"
+                            << "VQ NEW 0 [ 50]H-650 4/400 vertical|VQ- 50H-650|vq new|1mm = 100Pulse";
     QTest::newRow("JM") << 1 << true << 1 << " 42H600"
                         << "JM OLD 2 [ 42]H-600 12/400|JM- 42H-600 |- old|1mm = 33.333Pulse";
 }
