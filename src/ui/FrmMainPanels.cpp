@@ -198,6 +198,7 @@ void FrmMain::buildDataEditFrame(QWidget* central) {
         optSutiSyori[i]->setToolTip(texts.english(291 + i));
     }
     optSutiSyori[1]->setChecked(true);
+    buildPositionEditing();
 }
 
 void FrmMain::buildAlarmFrame(QWidget* central) {
