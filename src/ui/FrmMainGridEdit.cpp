@@ -14,7 +14,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTableView>
 #include <QToolBar>
 #include <algorithm>
