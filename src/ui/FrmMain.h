@@ -2,6 +2,7 @@
 
 #include "app/MainControls.h"
 #include "app/MainView.h"
+#include "position/PositionGridEdit.h"
 
 #include <QMainWindow>
 #include <array>
@@ -10,10 +11,12 @@
 
 class QAction;
 class QCheckBox;
+class QEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
@@ -139,6 +142,11 @@ public:
     // True when the last close request was refused.
     bool closeRefused() const { return closeRefused_; }
 
+    // --- Position grid editing and printer set-up (posedit)
+    // The printer that File > Printer sets up and printing uses: the system's default printer, or a PDF
+    // printer when the system has none. Made on first use.
+    QPrinter& printer();
+
 signals:
     // File > Exit was not refused: the program ends.
     void exitRequested();
@@ -245,6 +253,27 @@ private:
     bool closeRequest(CloseReason reason);
     void setMoveControlsEnabled(bool enabled);
     void setDataControlsEnabled(bool enabled);
+
+    // --- Position grid editing and printer set-up (posedit, FrmMainGridEdit.cpp)
+    // The editor txtEdit laid over a cell of flgdData; PositionGridEdit holds the rules.
+    void buildPositionEditing();
+    bool positionEditingEvent(QObject* watched, QEvent* event);
+    bool flgdData_KeyPress(const QString& typed, int key);
+    void flgdData_DblClick();
+    void flgdDataEdit(const QString& typed);
+    bool EditKeyCode(int key); // txtEdit_KeyDown
+    void txtEdit_GotFocus();
+    void txtEdit_LostFocus(int reason);
+    void flgdData_GotFocus();
+    void flgdData_LeaveCell();
+    void commitPositionEdit(PositionGridEdit::ChangeFlag change);
+    void setEditorLengthLimit();
+    GridBlock positionGridBlock() const;
+    void movePositionCell(GridCell cell);
+    std::unique_ptr<PositionGridEdit> positionEdit_;
+    GridBlock editBlock_;               // the current cell and block when the editor opened
+    bool positionEditing_ = false;      // the editor is open and not yet committed
+    std::shared_ptr<QPrinter> printer_; // shared: deleted where it was made, QPrinter stays declared only
 
     AppContext& ctx_;
     Desktop& desktop_;

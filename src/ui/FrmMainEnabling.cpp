@@ -199,10 +199,10 @@ void FrmMain::setDataControlsEnabled(bool enabled) {
         enabled);
     for (int index : {1, 2, 3, 5, 7, 8, 9})
         tbButtons_[index]->setEnabled(enabled);
+    // Of the View menu only the three show items and the mode change follow the mode; Change Out stays.
     enableAll({mnuFileNew, mnuFileOpen, mnuFileGetfromCt, mnuFileSave, mnuFileSaveAs,
-               mnuFileShogo->menuAction(), mnuFileLoadtoCt, mnuFilePageSetup, mnuFilePrint,
-               mnuInputOutput->menuAction(), mnuShowState, mnuChangeOut, mnuShowParameta, mnuShowCtversion,
-               mnuModeChange->menuAction()},
+               mnuFileShogo->menuAction(), mnuFileLoadtoCt, mnuFilePageSetup, mnuFilePrint, mnuShowState,
+               mnuShowParameta, mnuShowCtversion, mnuModeChange->menuAction()},
               enabled);
 }
 

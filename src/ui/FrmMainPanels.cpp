@@ -198,6 +198,7 @@ void FrmMain::buildDataEditFrame(QWidget* central) {
         optSutiSyori[i]->setToolTip(texts.english(291 + i));
     }
     optSutiSyori[1]->setChecked(true);
+    buildPositionEditing();
 }
 
 void FrmMain::buildAlarmFrame(QWidget* central) {
@@ -355,7 +356,9 @@ void FrmMain::SizeInit_flgdData() {
     using namespace mainlayout;
     const bool pulse = ctx_.options.PlsPosFlag;
     positionModel_->setPulseShown(pulse);
-    const int rowHeight = px(kDataGridHeight / 4);
+    // A quarter of the grid each, measured inside its frame: row 3 shows whole and the grid never
+    // scrolls when it becomes the current row.
+    const int rowHeight = (px(kDataGridHeight) - 2 * flgdData->frameWidth()) / 4;
     flgdData->horizontalHeader()->setFixedHeight(rowHeight);
     flgdData->verticalHeader()->setDefaultSectionSize(rowHeight);
     for (int col = PositionGridModel::ColNo; col <= PositionGridModel::ColAcc; ++col)

@@ -36,9 +36,10 @@ void TestFrmMainModes::modesEnableTheirControls() {
     MainWindowFixture f;
     FrmMain& w = f.load();
     const char* moving = "frmMoveRepeat optSelectMove_0 optSelectMove_1 framOut imgButton_0 lblSelectPosNo";
-    const char* editing = "frmDataEdit cmdFileOpen cmdGetfromCt mnuFileSave mnuFileShogo mnuInputOutput "
+    const char* editing = "frmDataEdit cmdFileOpen cmdGetfromCt mnuFileSave mnuFileShogo mnuShowState "
                           "mnuShowCtversion mnuModeChange tbButton_Open tbButton_Shogo";
-    const char* always = "mnuFileExit mnuView mnuViewOption mnuHelpContents cmdReset";
+    const char* always =
+        "mnuFileExit mnuView mnuViewOption mnuHelpContents cmdReset mnuInputOutput mnuChangeOut";
     QCOMPARE(w.mode(), FrmMain::EditMode);
     for (int mode : {FrmMain::MoveMode, FrmMain::EditMode}) {
         f.find<QRadioButton>(u"optModeSelect_%1"_s.arg(mode))->click();
