@@ -80,7 +80,8 @@ bool ParameterFormModel::keyAccepted(int number, int currentLength, int keyAscii
 
 void ParameterFormModel::leaveField(int number) {
     const ParameterRow& row = parameterRow(number);
-    if (!row.leaveChecked)
+    // An empty field has nothing to refuse; the presence check tells about it before it is used.
+    if (!row.leaveChecked || form.text[number].isEmpty())
         return;
     const double value = std::nearbyint(conv::leadingNumber(form.text[number]));
     if (value >= double(row.leaveLow) && value <= double(row.leaveHigh))

@@ -356,8 +356,13 @@ void FrmParameta::connectControls() {
         {cmdParaWrite, ParameterCommand::WriteCt},
         {cmdConpareCT, ParameterCommand::VerifyCt},
     }};
-    for (const auto& [button, command] : commands)
-        connect(button, &QPushButton::clicked, this, [this, command = command] { commands_.run(command); });
+    for (const auto& [button, command] : commands) {
+        connect(button, &QPushButton::clicked, this, [this, button = button, command = command] {
+            commands_.run(command);
+            // The focus is given back where it was, not left in whichever field took it meanwhile.
+            button->setFocus();
+        });
+    }
 }
 
 void FrmParameta::showModel() {
@@ -386,8 +391,13 @@ void FrmParameta::showModel() {
     chkUseDefoult->setEnabled(model_.defaultCheckEnabled);
     cmdLoadDefoultPara->setEnabled(model_.defaultButtonEnabled && !model_.ParaBusyFlag);
     cmdSelectDevice->setEnabled(!model_.ParaBusyFlag);
-    for (QPushButton* button :
-         {cmdReadParaFile, cmdSaveParaFile, cmdConpareFile, cmdParaRead, cmdParaWrite, cmdConpareCT})
+    const std::initializer_list<QPushButton*> commandButtons = {
+        cmdReadParaFile, cmdSaveParaFile, cmdConpareFile, cmdParaRead, cmdParaWrite, cmdConpareCT};
+    // A button that is disabled would hand the focus on to a field, whose leave check would then run.
+    if (!model_.commandButtonsEnabled &&
+        std::find(commandButtons.begin(), commandButtons.end(), focusWidget()) != commandButtons.end())
+        ssTab2->setFocus();
+    for (QPushButton* button : commandButtons)
         button->setEnabled(model_.commandButtonsEnabled);
     setWindowTitle(model_.title);
     lblParaWinStatus->setText(model_.status);

@@ -46,12 +46,13 @@ struct ParameterRig : LinkFixture {
             line.isEmpty() ? port.script({}) : port.scriptText(line + "\r\n");
     }
     // The factory values of the 28L-100 in the number fields.
-    void fillFactory() {
+    void fillFactory() { fillFactory(model); }
+    static void fillFactory(ParameterFormModel& form) {
         const QStringList values =
             QStringLiteral("20000,0,20,1,4,5,10,15,20,25,30,40,50,60,5,10,20,,2,400").split(u',');
         for (int n = 1; n <= 20; ++n) {
             if (n != 18)
-                model.setText(n, values[n - 1]);
+                form.setText(n, values[n - 1]);
         }
     }
     QStringList texts() const {
