@@ -1,21 +1,15 @@
 // The position table written to, read from and verified against the simulator, over the program's own
 // serial stack at the line's pace.
-#include "app/Options.h"
 #include "app/ProgressView.h"
 #include "device/Conversion.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceFixture.h"
-#include "link/Clock.h"
 #include "link/CtCommands.h"
-#include "link/CtLink.h"
-#include "link/QtSerialPort.h"
-#include "operation/AlarmPanel.h"
 #include "operation/ControllerModes.h"
 #include "position/PositionGridModel.h"
 #include "position/PositionTable.h"
 #include "position/PositionTransfer.h"
-#include "support/RecordingMainView.h"
-#include "support/SimulatorProcess.h"
+#include "support/SimulatedLink.h"
 
 #include <QtTest>
 
@@ -33,26 +27,13 @@ public:
 };
 
 // COM 1 pointed at the simulator, whose actuator is the program's default one.
-struct Wired {
-    Wired() {
-        t.settings.writeText(QStringLiteral("PortDevice1"), sim.path());
-        alarms.Get_ErrorList();
-        conv::recomputeLimits(t.ctx.device);
-    }
+struct Wired : SimulatedLink {
+    Wired() { conv::recomputeLimits(t.ctx.device); }
     void fill(int p, const QString& vel, const QString& acc, const QString& mm) {
         grid.setText(p, Grid::ColVel, vel);
         grid.setText(p, Grid::ColAcc, acc);
         grid.setText(p, Grid::ColMm, mm);
     }
-    SimulatorProcess sim;
-    TestContext t;
-    RecordingMainView view;
-    SystemClock clock;
-    QtSerialPort port{[this](int n) {
-        return portDeviceName(t.ctx, n);
-    }};
-    AlarmPanel alarms{t.ctx, view};
-    CtLink link{t.ctx, port, view, alarms, clock};
     CtCommands commands{link};
     ControllerModes modes{t.ctx, link, view, view, alarms};
     Grid grid{t.ctx.texts};
@@ -88,7 +69,7 @@ void TestPositionTransferE2e::writeVerifyAndRead() {
     QCOMPARE(w.t.op.lastText(), kVerified + QStringLiteral("Result of Verification : OK"));
 
     // Position 1 changed in the controller: VEL 5, ACC 2, OUT 0, brake code 2, 0003E8 pulses.
-    QVERIFY(w.sim.command(QStringLiteral("position 152020003E8")).startsWith(QStringLiteral("ok")));
+    QVERIFY(w.ok("position 152020003E8"));
     QCOMPARE(w.transfer.PosiDataCtShogo(), 0);
     QCOMPARE(w.t.op.lastText(), kVerified + QStringLiteral("Result of Verification : NG.\r\n\r\nUnmatched "
                                                            "Position No.\r\n\r\n< Position No.1>\r\n\r\n"));

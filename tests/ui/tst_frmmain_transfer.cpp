@@ -5,8 +5,6 @@
 #include "device/Conversion.h"
 #include "device/DeviceCatalogue.h"
 #include "position/PositionGridModel.h"
-#include "session/ControllerSession.h"
-#include "support/FakePorts.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -24,27 +22,13 @@ const QStringList kCommands{u"cmdGetfromCt"_s,     u"cmdLoadtoCt"_s,     u"cmdFi
                             u"mnuFileGetfromCt"_s, u"mnuFileLoadtoCt"_s, u"mnuFileShogo"_s,
                             u"tbButton_Read"_s,    u"tbButton_Load"_s,   u"cmdReset"_s};
 
-struct Connected : MainWindowFixture {
+struct Connected : ConnectedWindowFixture {
     Connected() {
-        auto scripted = std::make_unique<ScriptedPort>();
-        port = scripted.get();
-        controller = std::make_unique<ControllerSession>(t.ctx, *window, *window, std::move(scripted));
-        window->attachController(*controller);
         window->attachDevices(catalogue);
-        load();
         t.ctx.device = DeviceState{}; // as the start-up determination leaves it
         conv::recomputeLimits(t.ctx.device);
     }
-    ~Connected() { controller.reset(); }
-
-    QStringList disabledCommands() const {
-        QStringList disabled;
-        for (const QString& name : kCommands) {
-            if (!usable(name))
-                disabled << name;
-        }
-        return disabled;
-    }
+    QStringList disabledCommands() const { return unusable(kCommands); }
     QString progressText() const {
         auto* progress = window->findChild<QDialog*>(u"frmTrance"_s);
         return progress && progress->isVisible() ? progress->findChild<QLabel*>(u"lblSetumei"_s)->text()
@@ -56,8 +40,6 @@ struct Connected : MainWindowFixture {
     }
 
     DeviceCatalogue catalogue{t.ctx};
-    ScriptedPort* port = nullptr;
-    std::unique_ptr<ControllerSession> controller;
 };
 
 } // namespace
