@@ -1,23 +1,35 @@
-// Measures how close a port check plus the six parameter-block reads come to the time the bytes
-// need on a 9600-baud line, against the controller simulator on a pseudo-terminal.
+// Measures how close the exchanges with the controller come to the time their bytes need on a
+// 9600-baud line, against the controller simulator on a pseudo-terminal: a port check plus the six
+// parameter-block reads, Write to C/T and Read from C/T of the position table.
 //
 //   link_bench [--poll-only] [--runs N] [--ctsim PATH]
 //
 // --poll-only takes replies only on the 100 ms poll, as if characters arriving raised no event.
-// The last line printed is "ratio <wall/wire>".
+// The last line printed is "ratio <wall/wire>" over everything measured.
 
 #include "app/AppContext.h"
+#include "app/MainControls.h"
 #include "app/MainView.h"
 #include "app/Options.h"
+#include "app/ProgressView.h"
+#include "device/Conversion.h"
+#include "device/DeviceCatalogue.h"
+#include "device/DeviceView.h"
 #include "link/Clock.h"
+#include "link/CtCommands.h"
 #include "link/CtLink.h"
 #include "link/QtSerialPort.h"
 #include "operation/AlarmPanel.h"
+#include "operation/ControllerModes.h"
+#include "position/PositionGridModel.h"
+#include "position/PositionTable.h"
+#include "position/PositionTransfer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTextStream>
+#include <functional>
 
 using namespace zovi;
 
@@ -25,9 +37,20 @@ namespace {
 
 constexpr double kCharMs = 10.0 * 1000.0 / 9600.0; // start bit, 8 data bits, stop bit
 
+// Goes ahead at every question without saving first; reports every other message.
 class ConsoleOperator : public Operator {
 public:
-    Answer message(const QString& text, Buttons, Icon, const QString&) override {
+    Answer message(const QString& text, Buttons buttons, Icon, const QString&) override {
+        switch (buttons) {
+        case Buttons::YesNo:
+            return Answer::Yes;
+        case Buttons::YesNoCancel:
+            return Answer::No;
+        case Buttons::OkCancel:
+            return Answer::Ok;
+        case Buttons::Ok:
+            break;
+        }
         QTextStream(stderr) << "message: "
                             << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" | ")) << '\n';
         ++messages;
@@ -39,7 +62,7 @@ public:
     int messages = 0;
 };
 
-class NullView : public MainView {
+class NullView : public MainView, public MainControls, public ProgressView, public DeviceView {
 public:
     void setPortLamp(bool) override {}
     void setAlarmLamp(bool) override {}
@@ -50,6 +73,24 @@ public:
     void greyAllMoveButtons() override {}
     void setStatusPanel(int, const QString&) override {}
     void refreshStatusBar() override {}
+    void CMDBTN_Muko() override {}
+    void CMDBTN_Yuko() override {}
+    void ToolBar_Muko() override {}
+    void ToolBar_Yuko() override {}
+    void Menyu_Muko() override {}
+    void Menyu_Yuko() override {}
+    void CTModeChange_Muko() override {}
+    void CTModeChange_Yuko() override {}
+    void setResetEnabled(bool) override {}
+    void open(int, const QString&) override {}
+    void step(int) override {}
+    void close() override {}
+    void setDeviceLabel(const QString&) override {}
+    void setVqElementVisible(bool) override {}
+    void setOldElementVisible(bool) override {}
+    void setUnitLine(const QString&, const QString&) override {}
+    void setChangeDeviceEnabled(bool) override {}
+    void repaintGrids() override {}
 };
 
 // Counts the characters both ways.
@@ -67,6 +108,15 @@ public:
     }
     qint64 sent = 0;
     qint64 received = 0;
+};
+
+// Wall time and characters of one kind of command over all runs.
+struct Phase {
+    const char* name;
+    double wallMs = 0.0;
+    qint64 characters = 0;
+    int failures = 0;
+    double wireMs() const { return double(characters) * kCharMs; }
 };
 
 } // namespace
@@ -106,31 +156,67 @@ int main(int argc, char* argv[]) {
     if (pollOnly)
         QObject::disconnect(&port, &SerialPort::readyRead, &link, nullptr);
 
-    QElapsedTimer wall;
-    wall.start();
-    int failures = 0;
-    for (int run = 0; run < runs; ++run) {
-        if (link.OpenCommPort() != 0 || link.CheckCommPort() != 0) {
-            ++failures;
-            continue;
-        }
-        for (const char* block : {"00", "10", "11", "12", "13", "14"}) {
-            link.state.TimeoutMsec = 5000;
-            if (link.SendCtCommand(QByteArrayLiteral("0RD"), 23, QByteArray(block)) != 0)
-                ++failures;
-        }
-        link.ReleaseCommPort();
+    // The simulator's actuator is the program's default one: no question about the actuator.
+    conv::recomputeLimits(ctx.device);
+    CtCommands commands(link);
+    ControllerModes modes(ctx, link, view, view, alarms);
+    PositionGridModel grid(ctx.texts);
+    PositionTable table(ctx, grid);
+    DeviceCatalogue devices(ctx);
+    PositionTransfer transfer(ctx, table, devices, link, commands, modes, view, view);
+    const QStringList rows{"3,1,10.000", "4,2,25.005", "6,3,100.000"};
+    for (int p = 1; p <= 3; ++p) {
+        const QStringList cells = rows[p - 1].split(QLatin1Char(','));
+        grid.setText(p, PositionGridModel::ColVel, cells[0]);
+        grid.setText(p, PositionGridModel::ColAcc, cells[1]);
+        grid.setText(p, PositionGridModel::ColMm, cells[2]);
     }
-    const double wallMs = double(wall.nsecsElapsed()) / 1e6;
-    const double wireMs = double(port.sent + port.received) * kCharMs;
+
+    Phase blocks{"port check + 6 block reads"}, write{"Write to C/T"}, read{"Read from C/T"};
+    const auto measure = [&port](Phase& phase, const std::function<bool()>& work) {
+        const qint64 before = port.sent + port.received;
+        QElapsedTimer wall;
+        wall.start();
+        if (!work())
+            ++phase.failures;
+        phase.wallMs += double(wall.nsecsElapsed()) / 1e6;
+        phase.characters += port.sent + port.received - before;
+    };
+    for (int run = 0; run < runs; ++run) {
+        measure(blocks, [&link] {
+            if (link.OpenCommPort() != 0 || link.CheckCommPort() != 0)
+                return false;
+            bool ok = true;
+            for (const char* block : {"00", "10", "11", "12", "13", "14"}) {
+                link.state.TimeoutMsec = 5000;
+                ok = link.SendCtCommand(QByteArrayLiteral("0RD"), 23, QByteArray(block)) == 0 && ok;
+            }
+            link.ReleaseCommPort();
+            return ok;
+        });
+        measure(write, [&transfer] { return transfer.writeToCt() == 0; });
+        measure(read, [&transfer] { return transfer.readFromCt() == 0; });
+    }
     sim.terminate();
     sim.waitForFinished(2000);
 
     QTextStream out(stdout);
     out << "receive path: " << (pollOnly ? "100 ms poll only" : "readyRead and poll") << '\n';
-    out << "runs: " << runs << " (port check + 6 block reads each), failures: " << failures << '\n';
-    out << "characters: " << port.sent << " sent, " << port.received << " received\n";
-    out << QStringLiteral("wall: %1 ms\nwire: %2 ms\n").arg(wallMs, 0, 'f', 1).arg(wireMs, 0, 'f', 1);
+    out << "runs: " << runs << '\n';
+    double wallMs = 0.0, wireMs = 0.0;
+    int failures = 0;
+    for (const Phase* phase : {&blocks, &write, &read}) {
+        out << QStringLiteral("%1: %2 characters, wall %3 ms, wire %4 ms, ratio %5, failures %6\n")
+                   .arg(QLatin1String(phase->name))
+                   .arg(phase->characters)
+                   .arg(phase->wallMs, 0, 'f', 1)
+                   .arg(phase->wireMs(), 0, 'f', 1)
+                   .arg(phase->wallMs / phase->wireMs(), 0, 'f', 3)
+                   .arg(phase->failures);
+        wallMs += phase->wallMs;
+        wireMs += phase->wireMs();
+        failures += phase->failures;
+    }
     out << QStringLiteral("ratio %1\n").arg(wallMs / wireMs, 0, 'f', 3);
     return failures == 0 ? 0 : 1;
 }
