@@ -1,21 +1,25 @@
-// Measures how close a port check plus the six parameter-block reads come to the time the bytes
-// need on a 9600-baud line, against the controller simulator on a pseudo-terminal.
+// Measures how close the exchanges with the controller come to the time their bytes need on a
+// 9600-baud line, against the controller simulator on a pseudo-terminal: a port check plus the six
+// parameter-block reads, Write to C/T and Read from C/T of the position table.
 //
 //   link_bench [--poll-only] [--runs N] [--ctsim PATH] [--parameters]
 //
 // --poll-only takes replies only on the 100 ms poll, as if characters arriving raised no event.
-// The last line printed is "ratio <wall/wire>".
+// The last line printed is "ratio <wall/wire>" over everything measured.
 // --parameters measures the parameter read (Read from C/T) and write (Write to C/T without its
-// questions) instead: wall time against the wire time of their characters plus the waits the write
-// is specified to make (500 ms after the position check, 500 ms after the blocks, 300 ms in the reset
-// and 3 s before the actuator is read back).
+// questions) instead, against the wire time of their characters plus the waits the write is specified
+// to make (500 ms after the position check, 500 ms after the blocks, 300 ms in the reset and 3 s
+// before the actuator is read back).
 
 #include "app/AppContext.h"
 #include "app/MainControls.h"
 #include "app/MainView.h"
 #include "app/Options.h"
+#include "app/ProgressView.h"
 #include "app/Wait.h"
-#include "device/DeviceStartup.h"
+#include "device/Conversion.h"
+#include "device/DeviceCatalogue.h"
+#include "device/DeviceView.h"
 #include "link/Clock.h"
 #include "link/CtCommands.h"
 #include "link/CtLink.h"
@@ -25,11 +29,15 @@
 #include "parameter/ParameterBlocks.h"
 #include "parameter/ParameterChecks.h"
 #include "parameter/ParameterTransfer.h"
+#include "position/PositionGridModel.h"
+#include "position/PositionTable.h"
+#include "position/PositionTransfer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTextStream>
+#include <functional>
 
 using namespace zovi;
 
@@ -37,9 +45,20 @@ namespace {
 
 constexpr double kCharMs = 10.0 * 1000.0 / 9600.0; // start bit, 8 data bits, stop bit
 
+// Goes ahead at every question without saving first; reports every other message.
 class ConsoleOperator : public Operator {
 public:
-    Answer message(const QString& text, Buttons, Icon, const QString&) override {
+    Answer message(const QString& text, Buttons buttons, Icon, const QString&) override {
+        switch (buttons) {
+        case Buttons::YesNo:
+            return Answer::Yes;
+        case Buttons::YesNoCancel:
+            return Answer::No;
+        case Buttons::OkCancel:
+            return Answer::Ok;
+        case Buttons::Ok:
+            break;
+        }
         QTextStream(stderr) << "message: "
                             << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" | ")) << '\n';
         ++messages;
@@ -51,7 +70,7 @@ public:
     int messages = 0;
 };
 
-class NullView : public MainView {
+class NullView : public MainView, public MainControls, public ProgressView, public DeviceView {
 public:
     void setPortLamp(bool) override {}
     void setAlarmLamp(bool) override {}
@@ -62,6 +81,24 @@ public:
     void greyAllMoveButtons() override {}
     void setStatusPanel(int, const QString&) override {}
     void refreshStatusBar() override {}
+    void CMDBTN_Muko() override {}
+    void CMDBTN_Yuko() override {}
+    void ToolBar_Muko() override {}
+    void ToolBar_Yuko() override {}
+    void Menyu_Muko() override {}
+    void Menyu_Yuko() override {}
+    void CTModeChange_Muko() override {}
+    void CTModeChange_Yuko() override {}
+    void setResetEnabled(bool) override {}
+    void open(int, const QString&) override {}
+    void step(int) override {}
+    void close() override {}
+    void setDeviceLabel(const QString&) override {}
+    void setVqElementVisible(bool) override {}
+    void setOldElementVisible(bool) override {}
+    void setUnitLine(const QString&, const QString&) override {}
+    void setChangeDeviceEnabled(bool) override {}
+    void repaintGrids() override {}
 };
 
 // Counts the characters both ways.
@@ -81,90 +118,73 @@ public:
     qint64 received = 0;
 };
 
+// Wall time and characters of one kind of command over all runs.
+struct Phase {
+    const char* name;
+    double wallMs = 0.0;
+    qint64 characters = 0;
+    int failures = 0;
+    double wireMs() const { return double(characters) * kCharMs; }
+};
+
 // --- The parameter read and write (--parameters)
 
-class NullParameterParts : public StartupProgress, public MainControls, public ParameterStatusView {
+class NullStatus : public ParameterStatusView {
 public:
-    void open(int, const QString&) override {}
-    void step(int) override {}
-    void close() override {}
-    void CMDBTN_Muko() override {}
-    void CMDBTN_Yuko() override {}
-    void ToolBar_Muko() override {}
-    void ToolBar_Yuko() override {}
-    void Menyu_Muko() override {}
-    void Menyu_Yuko() override {}
-    void CTModeChange_Muko() override {}
-    void CTModeChange_Yuko() override {}
-    void setResetEnabled(bool) override {}
     void setParaWinStatus(const QString&) override {}
 };
 
 constexpr int kWriteWaitsMs = 500 + 500 + 300 + 3000;
 
-struct Measured {
-    double wallMs = 0.0;
-    qint64 characters = 0;
-    int failures = 0;
-};
-
-void report(QTextStream& out, const char* what, int runs, const Measured& m, int waitsMs) {
-    const double wireMs = double(m.characters) * kCharMs;
-    const double dueMs = wireMs + double(waitsMs) * runs;
-    out << QStringLiteral("%1: %2 runs, %3 failures, wall %4 ms, wire %5 ms + waits %6 ms, ratio %7\n")
-               .arg(QLatin1String(what))
-               .arg(runs)
-               .arg(m.failures)
-               .arg(m.wallMs, 0, 'f', 1)
-               .arg(wireMs, 0, 'f', 1)
-               .arg(waitsMs * runs)
-               .arg(m.wallMs / dueMs, 0, 'f', 3);
-}
-
-int parameterBench(AppContext& ctx, CtLink& link, CountingPort& port, AlarmPanel& alarms, int runs) {
-    NullParameterParts parts;
-    NullView view;
-    ParameterTransfer transfer(ctx, link, parts);
+// Reads the parameters `runs` times, then writes what was read back (at most three times, each
+// write waits 4.3 s); returns the failures.
+int parameterBench(AppContext& ctx, CtLink& link, CountingPort& port, NullView& view, AlarmPanel& alarms,
+                   int runs) {
+    ParameterTransfer transfer(ctx, link, view);
     CtCommands commands(link);
-    ControllerModes modes(ctx, link, view, parts, alarms);
-    auto counted = [&port] {
-        return port.sent + port.received;
+    ControllerModes modes(ctx, link, view, view, alarms);
+    NullStatus status;
+    Phase read{"parameter read (port check + 6 blocks)"};
+    Phase write{"parameter write (port check, 3 positions, 6 blocks, reset, actuator read back)"};
+    const auto measure = [&port](Phase& phase, const std::function<bool()>& work) {
+        const qint64 before = port.sent + port.received;
+        QElapsedTimer wall;
+        wall.start();
+        if (!work())
+            ++phase.failures;
+        phase.wallMs += double(wall.nsecsElapsed()) / 1e6;
+        phase.characters += port.sent + port.received - before;
     };
-
-    Measured read;
-    QElapsedTimer wall;
-    const qint64 before = counted();
-    wall.start();
     for (int run = 0; run < runs; ++run)
-        read.failures += transfer.GetParametaValueProc();
-    read.wallMs = double(wall.nsecsElapsed()) / 1e6;
-    read.characters = counted() - before;
-
-    // What was read goes back: the factory set of the simulator.
+        measure(read, [&transfer] { return transfer.GetParametaValueProc() == 0; });
     ParaDA2Hensu(ctx.parameters);
     const auto blocks = SetParaData2LngData(ctx.parameters.set, false);
-    const int writes = std::min(runs, 3);
-    Measured write;
-    const qint64 beforeWrite = counted();
-    wall.restart();
-    for (int run = 0; run < writes && blocks; ++run) {
-        if (transfer.ParaKakikomimaeCheck() != 0 || transfer.WriteParadataToCt(*blocks) != 0) {
-            ++write.failures;
-            continue;
-        }
-        modes.ResetCtByCommand(parts);
-        waitMs(ctx, 3000);
-        write.failures += commands.ReadCtDevice();
-        link.ReleaseCommPort();
+    const int writes = blocks ? std::min(runs, 3) : 0;
+    for (int run = 0; run < writes; ++run) {
+        measure(write, [&] {
+            if (transfer.ParaKakikomimaeCheck() != 0 || transfer.WriteParadataToCt(*blocks) != 0)
+                return false;
+            modes.ResetCtByCommand(status);
+            waitMs(ctx, 3000);
+            const bool readBack = commands.ReadCtDevice() == 0;
+            link.ReleaseCommPort();
+            return readBack;
+        });
     }
-    write.wallMs = double(wall.nsecsElapsed()) / 1e6;
-    write.characters = counted() - beforeWrite;
-
     QTextStream out(stdout);
-    report(out, "parameter read (port check + 6 blocks)", runs, read, 0);
-    report(out, "parameter write (3 positions, 6 blocks, reset, actuator read back)", writes, write,
-           kWriteWaitsMs);
-    return read.failures + write.failures == 0 && blocks ? 0 : 1;
+    for (const auto& [phase, count, waitsMs] :
+         {std::tuple{&read, runs, 0}, {&write, writes, kWriteWaitsMs}}) {
+        const double dueMs = phase->wireMs() + double(waitsMs) * count;
+        out << QStringLiteral("%1: %2 runs, %3 failures, wall %4 ms, wire %5 ms + waits %6 ms, ratio %7\n")
+                   .arg(QLatin1String(phase->name))
+                   .arg(count)
+                   .arg(phase->failures)
+                   .arg(phase->wallMs, 0, 'f', 1)
+                   .arg(phase->wireMs(), 0, 'f', 1)
+                   .arg(waitsMs * count)
+                   .arg(phase->wallMs / dueMs, 0, 'f', 3);
+    }
+    return read.failures + write.failures + (blocks ? 0 : 1);
 }
 
 } // namespace
@@ -204,37 +224,73 @@ int main(int argc, char* argv[]) {
     if (pollOnly)
         QObject::disconnect(&port, &SerialPort::readyRead, &link, nullptr);
     if (args.contains(QStringLiteral("--parameters"))) {
-        const int result = parameterBench(ctx, link, port, alarms, runs);
+        const int failures = parameterBench(ctx, link, port, view, alarms, runs);
         sim.terminate();
         sim.waitForFinished(2000);
-        return result;
+        return failures == 0 ? 0 : 1;
     }
 
-    QElapsedTimer wall;
-    wall.start();
-    int failures = 0;
-    for (int run = 0; run < runs; ++run) {
-        if (link.OpenCommPort() != 0 || link.CheckCommPort() != 0) {
-            ++failures;
-            continue;
-        }
-        for (const char* block : {"00", "10", "11", "12", "13", "14"}) {
-            link.state.TimeoutMsec = 5000;
-            if (link.SendCtCommand(QByteArrayLiteral("0RD"), 23, QByteArray(block)) != 0)
-                ++failures;
-        }
-        link.ReleaseCommPort();
+    // The simulator's actuator is the program's default one: no question about the actuator.
+    conv::recomputeLimits(ctx.device);
+    CtCommands commands(link);
+    ControllerModes modes(ctx, link, view, view, alarms);
+    PositionGridModel grid(ctx.texts);
+    PositionTable table(ctx, grid);
+    DeviceCatalogue devices(ctx);
+    PositionTransfer transfer(ctx, table, devices, link, commands, modes, view, view);
+    const QStringList rows{"3,1,10.000", "4,2,25.005", "6,3,100.000"};
+    for (int p = 1; p <= 3; ++p) {
+        const QStringList cells = rows[p - 1].split(QLatin1Char(','));
+        grid.setText(p, PositionGridModel::ColVel, cells[0]);
+        grid.setText(p, PositionGridModel::ColAcc, cells[1]);
+        grid.setText(p, PositionGridModel::ColMm, cells[2]);
     }
-    const double wallMs = double(wall.nsecsElapsed()) / 1e6;
-    const double wireMs = double(port.sent + port.received) * kCharMs;
+
+    Phase blocks{"port check + 6 block reads"}, write{"Write to C/T"}, read{"Read from C/T"};
+    const auto measure = [&port](Phase& phase, const std::function<bool()>& work) {
+        const qint64 before = port.sent + port.received;
+        QElapsedTimer wall;
+        wall.start();
+        if (!work())
+            ++phase.failures;
+        phase.wallMs += double(wall.nsecsElapsed()) / 1e6;
+        phase.characters += port.sent + port.received - before;
+    };
+    for (int run = 0; run < runs; ++run) {
+        measure(blocks, [&link] {
+            if (link.OpenCommPort() != 0 || link.CheckCommPort() != 0)
+                return false;
+            bool ok = true;
+            for (const char* block : {"00", "10", "11", "12", "13", "14"}) {
+                link.state.TimeoutMsec = 5000;
+                ok = link.SendCtCommand(QByteArrayLiteral("0RD"), 23, QByteArray(block)) == 0 && ok;
+            }
+            link.ReleaseCommPort();
+            return ok;
+        });
+        measure(write, [&transfer] { return transfer.writeToCt() == 0; });
+        measure(read, [&transfer] { return transfer.readFromCt() == 0; });
+    }
     sim.terminate();
     sim.waitForFinished(2000);
 
     QTextStream out(stdout);
     out << "receive path: " << (pollOnly ? "100 ms poll only" : "readyRead and poll") << '\n';
-    out << "runs: " << runs << " (port check + 6 block reads each), failures: " << failures << '\n';
-    out << "characters: " << port.sent << " sent, " << port.received << " received\n";
-    out << QStringLiteral("wall: %1 ms\nwire: %2 ms\n").arg(wallMs, 0, 'f', 1).arg(wireMs, 0, 'f', 1);
+    out << "runs: " << runs << '\n';
+    double wallMs = 0.0, wireMs = 0.0;
+    int failures = 0;
+    for (const Phase* phase : {&blocks, &write, &read}) {
+        out << QStringLiteral("%1: %2 characters, wall %3 ms, wire %4 ms, ratio %5, failures %6\n")
+                   .arg(QLatin1String(phase->name))
+                   .arg(phase->characters)
+                   .arg(phase->wallMs, 0, 'f', 1)
+                   .arg(phase->wireMs(), 0, 'f', 1)
+                   .arg(phase->wallMs / phase->wireMs(), 0, 'f', 3)
+                   .arg(phase->failures);
+        wallMs += phase->wallMs;
+        wireMs += phase->wireMs();
+        failures += phase->failures;
+    }
     out << QStringLiteral("ratio %1\n").arg(wallMs / wireMs, 0, 'f', 3);
     return failures == 0 ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ProgressView.h"
+
 #include <QString>
 #include <functional>
 
@@ -12,13 +14,7 @@ class DeviceCatalogue;
 class DeviceView;
 
 // The progress window shown while the device is read from the controller.
-class StartupProgress {
-public:
-    virtual ~StartupProgress() = default;
-    virtual void open(int maximum, const QString& text) = 0;
-    virtual void step(int value) = 0;
-    virtual void close() = 0;
-};
+using StartupProgress = ProgressView;
 
 // What the start-up determination asks of the windows.
 struct DeviceStartupHooks {

@@ -1,6 +1,6 @@
 #include "parameter/ParameterBlocks.h"
 
-#include "link/Hex.h"
+#include "link/HexPad.h"
 
 namespace zovi {
 

@@ -1,11 +1,11 @@
 #include "parameter/ParameterCommands.h"
 
 #include "app/AppContext.h"
+#include "app/ProgressView.h"
 #include "device/Conversion.h"
 #include "device/CurrentDevice.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceSettings.h"
-#include "device/DeviceStartup.h"
 #include "device/DeviceView.h"
 #include "link/CtCommands.h"
 #include "link/CtLink.h"

@@ -16,7 +16,7 @@ class DeviceCatalogue;
 class DeviceView;
 class ParameterFormModel;
 class PositionMmColumn;
-class StartupProgress;
+class ProgressView;
 
 // The parameter window as its commands see it: it shows its model again, and writes the status
 // label that the controller reset uses.
@@ -30,7 +30,7 @@ struct ParameterLink {
     CtLink& link;
     CtCommands& commands;
     ControllerModes& modes;
-    StartupProgress& progress;
+    ProgressView& progress;
     DeviceView& deviceView;                // the model name, marks and unit line of the main window
     PositionMmColumn* positions = nullptr; // the mm column, which follows an adopted actuator
 };

@@ -1,10 +1,10 @@
 #include "parameter/ParameterTransfer.h"
 
 #include "app/AppContext.h"
+#include "app/ProgressView.h"
 #include "app/Wait.h"
-#include "device/DeviceStartup.h"
 #include "link/CtLink.h"
-#include "link/Hex.h"
+#include "link/HexPad.h"
 #include "link/ReplyFields.h"
 
 namespace zovi {
@@ -17,13 +17,25 @@ constexpr int kReplyMs = 5000;
 constexpr int kSettleMs = 500;
 constexpr int kPositions = 3;
 
+// True when every character is a hexadecimal digit (either case) and there is at least one.
+bool isHexDigits(const QByteArray& text) {
+    if (text.isEmpty())
+        return false;
+    for (char c : text) {
+        const bool digit = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+        if (!digit)
+            return false;
+    }
+    return true;
+}
+
 QString shown(const QByteArray& reply) {
     return QString::fromLatin1(reply).remove(QStringLiteral("\r\n"));
 }
 
 } // namespace
 
-ParameterTransfer::ParameterTransfer(AppContext& ctx, CtLink& link, StartupProgress& progress)
+ParameterTransfer::ParameterTransfer(AppContext& ctx, CtLink& link, ProgressView& progress)
     : wait([&ctx](int ms) { waitMs(ctx, ms); })
     , ctx_(ctx)
     , link_(link)

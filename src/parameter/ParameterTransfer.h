@@ -8,7 +8,7 @@ namespace zovi {
 
 class AppContext;
 class CtLink;
-class StartupProgress;
+class ProgressView;
 
 // The parameter exchanges with the controller: the six "0RD" block reads into the staging table, the
 // check of the stored positions against a new stroke ("0RP" for positions 1 to 3), and the six "0WD"
@@ -16,7 +16,7 @@ class StartupProgress;
 // failure. The progress window shows each step.
 class ParameterTransfer {
 public:
-    ParameterTransfer(AppContext& ctx, CtLink& link, StartupProgress& progress);
+    ParameterTransfer(AppContext& ctx, CtLink& link, ProgressView& progress);
 
     // The waits after a write and a successful check (500 ms each); tests may record them instead.
     std::function<void(int)> wait;
@@ -38,7 +38,7 @@ public:
 private:
     AppContext& ctx_;
     CtLink& link_;
-    StartupProgress& progress_;
+    ProgressView& progress_;
 };
 
 } // namespace zovi

@@ -33,6 +33,7 @@ class PositionButton;
 class PositionFiles;
 class PositionGridModel;
 class PositionTable;
+class PositionTransfer;
 class ProgramGridModel;
 enum class CloseReason;
 class ControllerSession;
@@ -218,6 +219,11 @@ private:
     // (PosiDataFileShogo, PosiDataCtShogo); each ends with its result message.
     void PosiDataFileShogo();
     void PosiDataCtShogo();
+
+    // --- Position transfer with the controller (FrmMainTransfer.cpp)
+    // Runs one of Read from C/T, Write to C/T or the verification against the controller over the
+    // controller session, the device catalogue, frmTrance and the device display; nothing without them.
+    void runTransfer(const std::function<void(PositionTransfer&)>& command);
 
     // The members of the enable groups (FrmMainEnabling.cpp).
     void enableCommandButtons(bool enabled);

@@ -50,8 +50,10 @@ TranceProgress::TranceProgress(AppContext& ctx, FrmMain& main)
 TranceProgress::~TranceProgress() = default;
 
 void TranceProgress::open(int maximum, const QString& text) {
-    window_ = std::make_unique<FrmTrance>(ctx_, &main_);
+    if (!window_)
+        window_ = std::make_unique<FrmTrance>(ctx_, &main_);
     window_->setRange(maximum);
+    window_->setProgress(0);
     window_->setExplanation(text);
     window_->show();
     QApplication::processEvents();

@@ -30,8 +30,8 @@ private:
     FrmMain& main_;
 };
 
-// frmTrance while the device is read from the controller: modeless over the main window.
-class TranceProgress : public StartupProgress {
+// frmTrance while data go to or come from the controller: modeless over the main window.
+class TranceProgress : public ProgressView {
 public:
     TranceProgress(AppContext& ctx, FrmMain& main);
     ~TranceProgress() override;

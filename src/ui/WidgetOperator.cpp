@@ -108,9 +108,14 @@ void WidgetOperator::beep() {
 QString WidgetOperator::qtFilter(const QString& catalogueFilter) {
     const QStringList parts = catalogueFilter.split(QLatin1Char('|'));
     QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters << QStringLiteral("%1 (%2)").arg(
-            parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        // "VQ Data file(*.vqd)" already names its pattern: shown as it stands, not with it twice.
+        if (parts[i].endsWith(QLatin1Char('(') + patterns + QLatin1Char(')'), Qt::CaseInsensitive))
+            filters << parts[i];
+        else
+            filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+    }
     return filters.isEmpty() ? catalogueFilter : filters.join(QStringLiteral(";;"));
 }
 

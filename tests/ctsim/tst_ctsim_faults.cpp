@@ -92,7 +92,8 @@ private slots:
             {"silent twice", "error: silent takes only an optional \"once\"", "none"},
             {"split 1 10", "error: usage: split", "none"},
             {"alarm 10A once", "error: usage: alarm", "none"},
-            {"stray \"a\\q\"", "error: usage: stray", "none"}};
+            {"stray \"a\\q\"", "error: usage: stray", "none"},
+            {"position 49110000000", "error: usage: position", "none"}};
         for (const auto& [line, reply, faults] : cases) {
             ctsim::ControllerModel model;
             const ctsim::ConsoleResult result = ctsim::runConsoleCommand(model, line, 0);

@@ -59,6 +59,8 @@ private slots:
             {"0RD15=0%%02", "0RP0=0%%02", "0RP4=0%%02", "0RB108=0%%02", "0CM2=0%%02", "0CM1=0CM1",
              "0MP4=0%%02", "0WB105FF=0%%02", "0WB1070f=0%%02", "0RV=0RV120000"});
         row("lines of no one's", {"1RV", "", "0RV=0RV120000"});
+        row("position set from the console, whatever the mode",
+            {"!position 39110FFFFFF", "0RP3=0RP39110FFFFFF", "0RP1=0RP15212000FA0"});
         row("position writes", {"0CM1=0CM1", "0WP11100000000=0WP11100000000", "0WP39333FFFFFF=0WP39333FFFFFF",
                                 "0RP1=0RP11100000000", "0RP2=0RP27222002710", "0RP3=0RP39333FFFFFF"});
         // VEL 0, ACC 0 and 4, OUT 4, brake code 4, number 0 and 4, lower case, one character short and long.

@@ -1,13 +1,7 @@
-#include "app/Options.h"
-#include "link/Clock.h"
 #include "link/CtCommands.h"
-#include "link/CtLink.h"
 #include "link/QtSerialPort.h"
-#include "operation/AlarmPanel.h"
 #include "operation/ControllerModes.h"
-#include "support/RecordingMainView.h"
-#include "support/SimulatorProcess.h"
-#include "support/TestContext.h"
+#include "support/SimulatedLink.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -18,24 +12,7 @@ using namespace zovi::test;
 
 namespace {
 
-// The program's own serial stack against the simulator on its pseudo-terminal, COM 1 pointed at it.
-struct Bench {
-    Bench() {
-        t.settings.writeText(QStringLiteral("PortDevice1"), sim.path());
-        alarms.Get_ErrorList();
-    }
-    bool ok(const char* command) {
-        return sim.command(QString::fromLatin1(command)).startsWith(QStringLiteral("ok"));
-    }
-    SimulatorProcess sim;
-    TestContext t;
-    RecordingMainView view;
-    SystemClock clock;
-    QtSerialPort port{[this](int n) {
-        return portDeviceName(t.ctx, n);
-    }};
-    AlarmPanel alarms{t.ctx, view};
-    CtLink link{t.ctx, port, view, alarms, clock};
+struct Bench : SimulatedLink {
     ControllerModes modes{t.ctx, link, view, view, alarms};
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/ProgressView.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceFixture.h"
-#include "device/DeviceStartup.h"
 #include "link/CtCommands.h"
 #include "operation/ControllerModes.h"
 #include "parameter/ParameterCommands.h"
@@ -11,7 +11,7 @@
 
 namespace zovi::test {
 
-class RecordingProgress : public StartupProgress {
+class RecordingProgress : public ProgressView {
 public:
     void open(int maximum, const QString& text) override {
         log << QStringLiteral("%1 %2").arg(maximum).arg(text);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "session/ControllerSession.h"
 #include "support/FakeDesktop.h"
+#include "support/FakePorts.h"
 #include "support/TestContext.h"
 #include "ui/FrmMain.h"
 
@@ -34,10 +36,34 @@ struct MainWindowFixture {
             return action->isEnabled();
         return qobject_cast<QWidget*>(object)->isEnabled();
     }
+    // Those of the named controls that cannot be used now, in the order given.
+    QStringList unusable(const QStringList& names) const {
+        QStringList disabled;
+        for (const QString& name : names) {
+            if (!usable(name))
+                disabled << name;
+        }
+        return disabled;
+    }
 
     TestContext t;
     FakeDesktop desktop;
     std::unique_ptr<FrmMain> window;
+};
+
+// A loaded main window whose controller link talks to a scripted far end.
+struct ConnectedWindowFixture : MainWindowFixture {
+    ConnectedWindowFixture() {
+        auto scripted = std::make_unique<ScriptedPort>();
+        port = scripted.get();
+        controller = std::make_unique<ControllerSession>(t.ctx, *window, *window, std::move(scripted));
+        window->attachController(*controller);
+        load();
+    }
+    ~ConnectedWindowFixture() { controller.reset(); }
+
+    ScriptedPort* port = nullptr;
+    std::unique_ptr<ControllerSession> controller;
 };
 
 } // namespace zovi::test

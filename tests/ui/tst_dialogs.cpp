@@ -89,6 +89,7 @@ class TestDialogs : public QObject {
     Q_OBJECT
 private slots:
     void japaneseRunShowsNoEnglish();
+    void fileFiltersNameEachPatternOnce();
     void aboutBoxAndMessageBoxesOpenOverTheProgram();
     void captionsLeaveDesignTextsWithoutAnId();
     // The options dialog shows the options form and hands it to the logic (tst_options tests the rules).
@@ -97,6 +98,13 @@ private slots:
     void cancelAndCloseApplyNothing();
     void portDeviceFollowsThePortNumber();
 };
+
+// The catalogue's "Description(*.ext)|*.ext" filters become Qt's without the pattern shown twice.
+void TestDialogs::fileFiltersNameEachPatternOnce() {
+    QCOMPARE(WidgetOperator::qtFilter(u"VQ Data file(*.vqd)|*.vqd|All Files(*.*)|*.*"_s),
+             u"VQ Data file(*.vqd);;All Files(*.*)"_s);
+    QCOMPARE(WidgetOperator::qtFilter(u"Lists|*.lst;*.txt"_s), u"Lists (*.lst *.txt)"_s);
+}
 
 void TestDialogs::japaneseRunShowsNoEnglish() {
     installQtTranslations(true);

@@ -1,8 +1,6 @@
 // The main window over a scripted controller: alarms, version, modes, and the bracket that
 // keeps a second exchange from starting while one waits.
 #include "FrmMainFixture.h"
-#include "session/ControllerSession.h"
-#include "support/FakePorts.h"
 
 #include <QAction>
 #include <QLabel>
@@ -15,30 +13,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A loaded main window whose controller link talks to a scripted far end.
-struct Connected : MainWindowFixture {
-    Connected() {
-        auto scripted = std::make_unique<ScriptedPort>();
-        port = scripted.get();
-        controller = std::make_unique<ControllerSession>(t.ctx, *window, *window, std::move(scripted));
-        window->attachController(*controller);
-        load();
-    }
-    ~Connected() { controller.reset(); }
+// The controls that start an exchange.
+const QStringList kStarters{u"cmdReset"_s,      u"cmdGetfromCt"_s,    u"mnuShowCtversion"_s,
+                            u"mnuModeChange"_s, u"mnuView"_s,         u"mnuFileGetfromCt"_s,
+                            u"tbButton_Read"_s, u"optModeSelect_0"_s, u"imgButton_0"_s};
 
-    // The controls that start an exchange which cannot be used now.
-    QStringList disabledStarters() const {
-        QStringList disabled;
-        for (const char* name : {"cmdReset", "cmdGetfromCt", "mnuShowCtversion", "mnuModeChange", "mnuView",
-                                 "mnuFileGetfromCt", "tbButton_Read", "optModeSelect_0", "imgButton_0"}) {
-            if (!usable(QString::fromLatin1(name)))
-                disabled << QString::fromLatin1(name);
-        }
-        return disabled;
-    }
-
-    ScriptedPort* port = nullptr;
-    std::unique_ptr<ControllerSession> controller;
+struct Connected : ConnectedWindowFixture {
+    QStringList disabledStarters() const { return unusable(kStarters); }
 };
 
 } // namespace

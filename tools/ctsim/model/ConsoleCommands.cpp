@@ -28,6 +28,7 @@ const CommandHelp Help[] = {
     {"stray TEXT", "send TEXT + CR LF now (quotes optional; escapes \\r \\n \\t \\\\ \\\" \\xHH)"},
     {"stray-raw TEXT", "send TEXT now, without CR LF"},
     {"inputs N", "active POSI inputs: 1 POSI1 + 2 POSI2 + 4 POSI4"},
+    {"position RECORD", "store a position: the 11 characters \"0WP\" takes (e.g. 152020003E8)"},
     {"move-scale X", "moves take X (0 to 1) times their true time"},
     {"clear", "remove all reply faults, a pending alarm-once and home-sensor-fail"},
     {"status", "one line of controller state and active faults"},
@@ -217,6 +218,14 @@ ConsoleResult runConsoleCommand(ControllerModel& model, const QString& line, qin
                 QStringLiteral("usage: inputs N (0-7: active POSI inputs, 1 POSI1 + 2 POSI2 + 4 POSI4)"));
         model.setPositionInputs(*bits);
         return ok(QStringLiteral("inputs %1").arg(*bits));
+    }
+    if (command == QStringLiteral("position")) {
+        const auto parsed = words.size() == 2 ? PositionTable::parse(words[1].toLatin1()) : std::nullopt;
+        if (!parsed)
+            return error(QStringLiteral("usage: position RECORD (number 1-3, VEL 1-9, ACC 1-3, OUT 0-3, "
+                                        "brake code 0-3, 6 upper-case hexadecimal digits of pulses)"));
+        model.setPosition(parsed->first, parsed->second);
+        return ok(QStringLiteral("position ") + words[1]);
     }
     if (command == QStringLiteral("move-scale")) {
         bool valid = false;

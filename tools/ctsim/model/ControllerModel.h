@@ -42,6 +42,8 @@ public:
     void setPositionInputs(int bits);
     // Move durations are multiplied by this factor (0 to 1; 1 = true speed).
     void setMoveTimeScale(double scale);
+    // Stores a position as "0WP" would, whatever the mode; the slide does not move.
+    void setPosition(int number, const PositionRecord& record) { m_state.positions.set(number, record); }
 
     const ControllerState& state() const { return m_state; }
     QString describe(qint64 nowMs) const; // one line: mode, homing, position, outputs, alarm, faults
