@@ -38,6 +38,8 @@ void ParameterFormModel::Form_Load() {
     const DeviceState& dev = ctx_.device;
     status.clear();
     title = ctx_.msg(51);
+    // The fields start empty: nothing shown has been edited, so nothing is offered for saving.
+    state_.ParaChangeFlag = false;
     form.actSize = dev.DevSize;
     form.actSpeed = dev.DevSpeed;
     form.actStroke = QString::number(dev.DevStroke);

@@ -52,6 +52,8 @@ private slots:
     void knownAnswerFrames_data();
     void knownAnswerFrames();
     void readIntoTheWindow();
+    void readOffersTheControllersActuator_data();
+    void readOffersTheControllersActuator();
     void unusableBlockChangesNothing();
     void writeSequence_data();
     void writeSequence();
@@ -97,19 +99,22 @@ void TestParameterTransfer::knownAnswerFrames() {
 // verification against the same controller then reports parameter 6.
 void TestParameterTransfer::readIntoTheWindow() {
     ParameterRig r;
-    const QByteArrayList blocks = {
-        "0RD00FF0214FFFFFFFFFF", kFactory[1], "0RD1105283C0104FFFFFF", kFactory[3], kFactory[4],
-        "0RD142345003200FFFFFF"};
+    const QByteArrayList blocks = {"0RD00FF0214FFFFFFFFFF", kFactory[1],
+                                   "0RD1105283C0104FFFFFF", kFactory[3],
+                                   "0RD13280A140101020190", "0RD142345003200FFFFFF"};
     r.replies(QByteArrayList{"0CM1"} + blocks + kDeviceBack);
     r.t.ctx.parameters.ParaChangeFlag = true;
     r.commands.run(ParameterCommand::ReadCt);
     ParameterState& state = r.t.ctx.parameters;
     QCOMPARE(slotsText(state.ParaFileData),
-             u"20000,-1,20,1,4,1.25,10,15,20,25,30,40,50,60,5,10,20,0,2,400,0,\"E35L-050\",1,1"_s);
+             u"20000,-1,20,1,4,1.25,10,15,20,25,30,40,50,60,40,10,20,0,2,400,0,\"E35L-050\",1,1"_s);
     QCOMPARE(r.frames(), (QStringList{"0CM1", "0RD00", "0RD10", "0RD11", "0RD12", "0RD13", "0RD14", "0RD14",
                                       "0RD13", "0RD11"}));
-    QCOMPARE(r.model.form.text[6] + u'|' + r.model.form.text[22] + u'|' + r.model.form.actSize,
-             u"1|E35L-050|E35"_s);
+    // A jog speed above 30 is shown, and kept in the set, as 30.
+    QCOMPARE(r.model.form.text[6] + u'|' + r.model.form.text[15] + u'|' + r.model.form.text[22] + u'|' +
+                 r.model.form.actSize,
+             u"1|30|E35L-050|E35"_s);
+    QCOMPARE(state.set.Jog1, 30);
     QCOMPARE(r.model.form.vertical, 0);
     QCOMPARE(r.model.title, u"Inside of C/T"_s);
     QVERIFY(!state.ParaChangeFlag && r.texts().isEmpty() && !r.port.isOpen());
@@ -121,7 +126,47 @@ void TestParameterTransfer::readIntoTheWindow() {
     r.commands.run(ParameterCommand::VerifyCt);
     QCOMPARE(r.t.op.lastText(),
              u"Parameters : indicated and inside of controller\r\n\r\nResult of Verification : "
-             u"NG.\r\n\r\n<Unmatched Parameter No.>\r\n2,6,"_s);
+             u"NG.\r\n\r\n<Unmatched Parameter No.>\r\n2,6,15,"_s);
+}
+
+void TestParameterTransfer::readOffersTheControllersActuator_data() {
+    QTest::addColumn<QByteArray>("block14"); // the controller's actuator as read back
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<QString>("shown"); // the message, empty for none
+    QTest::addColumn<int>("stroke");    // DevStroke afterwards
+    const QString question =
+        u"Actuator setting by the side of PC and in side of controller unmatched.\r\n\r\n"
+        u"Read Actuator setting inside of controller?"_s;
+    QTest::newRow("the same actuator") << kFactory[5] << Answer::Ok << QString() << 100;
+    QTest::newRow("another stroke, taken over")
+        << QByteArray("0RD141C4C003200FFFFFF") << Answer::Ok << question << 50;
+    QTest::newRow("another stroke, kept")
+        << QByteArray("0RD141C4C003200FFFFFF") << Answer::Cancel << question << 100;
+    QTest::newRow("an actuator of no use")
+        << QByteArray("0RD141C4C000000FFFFFF") << Answer::Ok
+        << u"Failed check of parameters.\r\n\r\nThe controller describes an actuator that cannot be used ( 28L-000)."_s
+        << 100;
+}
+
+// After a read the controller's actuator is compared with the program's; taking it over stores it and
+// the model name, unit line and mm column follow.
+void TestParameterTransfer::readOffersTheControllersActuator() {
+    QFETCH(QByteArray, block14);
+    QFETCH(Answer, answer);
+    QFETCH(QString, shown);
+    QFETCH(int, stroke);
+    ParameterRig r;
+    r.mm.pulses[1] = u"4000"_s;
+    r.replies(QByteArrayList{"0CM1"} + kFactory + QByteArrayList{block14, kFactory[4], kFactory[2]});
+    r.t.op.answer(answer);
+    r.commands.run(ParameterCommand::ReadCt);
+    QCOMPARE(r.texts(), shown.isEmpty() ? QStringList{} : QStringList{shown});
+    QCOMPARE(r.t.ctx.device.DevStroke, stroke);
+    const bool adopted = stroke == 50;
+    QCOMPARE(r.deviceView.label, adopted ? u"VQ- 28L-050"_s : QString());
+    QCOMPARE(r.mm.mm.value(1), adopted ? u" 20.000"_s : QString());
+    QCOMPARE(r.t.settings.readText(u"DevStroke"_s, {}), adopted ? u"50"_s : QString());
+    QVERIFY(!r.port.isOpen());
 }
 
 // A block with a character that is not a hexadecimal digit, or the answer of another block, fails the
