@@ -125,6 +125,16 @@ struct Phase {
     qint64 characters = 0;
     int failures = 0;
     double wireMs() const { return double(characters) * kCharMs; }
+    // Runs `work` once, adding its wall time and the characters it put on the line; false is a failure.
+    void measure(const CountingPort& port, const std::function<bool()>& work) {
+        const qint64 before = port.sent + port.received;
+        QElapsedTimer wall;
+        wall.start();
+        if (!work())
+            ++failures;
+        wallMs += double(wall.nsecsElapsed()) / 1e6;
+        characters += port.sent + port.received - before;
+    }
 };
 
 // --- The parameter read and write (--parameters)
@@ -147,13 +157,7 @@ int parameterBench(AppContext& ctx, CtLink& link, CountingPort& port, NullView& 
     Phase read{"parameter read (port check + 6 blocks)"};
     Phase write{"parameter write (port check, 3 positions, 6 blocks, reset, actuator read back)"};
     const auto measure = [&port](Phase& phase, const std::function<bool()>& work) {
-        const qint64 before = port.sent + port.received;
-        QElapsedTimer wall;
-        wall.start();
-        if (!work())
-            ++phase.failures;
-        phase.wallMs += double(wall.nsecsElapsed()) / 1e6;
-        phase.characters += port.sent + port.received - before;
+        phase.measure(port, work);
     };
     for (int run = 0; run < runs; ++run)
         measure(read, [&transfer] { return transfer.GetParametaValueProc() == 0; });
@@ -248,13 +252,7 @@ int main(int argc, char* argv[]) {
 
     Phase blocks{"port check + 6 block reads"}, write{"Write to C/T"}, read{"Read from C/T"};
     const auto measure = [&port](Phase& phase, const std::function<bool()>& work) {
-        const qint64 before = port.sent + port.received;
-        QElapsedTimer wall;
-        wall.start();
-        if (!work())
-            ++phase.failures;
-        phase.wallMs += double(wall.nsecsElapsed()) / 1e6;
-        phase.characters += port.sent + port.received - before;
+        phase.measure(port, work);
     };
     for (int run = 0; run < runs; ++run) {
         measure(blocks, [&link] {

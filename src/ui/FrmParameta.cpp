@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "parameter/ParameterTable.h"
 #include "ui/Captions.h"
+#include "ui/DigitKeyFilter.h"
 #include "ui/FrmDevice.h"
 #include "ui/FrmDevice2.h"
 #include "ui/Twips.h"
@@ -59,31 +60,6 @@ QButtonGroup* optionGroup(QWidget* parent, QHBoxLayout* row, const char* name, c
         row->addWidget(options[i]);
     }
     return group;
-}
-
-// The character code a key press types, as the key filters know it; -1 for keys that type nothing
-// (cursor keys, Delete, shortcuts with Ctrl or Alt), which pass.
-int keyAsciiOf(const QKeyEvent* key) {
-    switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return 9;
-    case Qt::Key_Delete:
-        return -1;
-    default:
-        break;
-    }
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return -1;
-    const QString text = key->text();
-    if (text.isEmpty())
-        return -1;
-    return text.size() == 1 && text.at(0).unicode() < 127 ? text.at(0).unicode() : 0xFFFF;
 }
 
 void showCombo(QComboBox* box, const QStringList& entries, const QString& text) {
@@ -421,7 +397,7 @@ bool FrmParameta::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
         const int keyAscii = keyAsciiOf(static_cast<QKeyEvent*>(event));
-        if (keyAscii < 0 || keyAscii == 9 || row->keyLength == 0)
+        if (keyAscii < 0 || keyAscii == 9 || row->keyLength == 0) // Tab always moves the focus
             return false;
         if (keyAscii == 13) {
             moveFocusOn(row->number);

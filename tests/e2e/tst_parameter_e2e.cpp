@@ -1,11 +1,8 @@
 // The parameters against the controller simulator over the program's own serial stack: read, verify,
 // change and write (with the position check, the reset and the actuator read back), verify again, and
 // verify against a saved file.
-#include "app/Options.h"
-#include "link/QtSerialPort.h"
-#include "parameter/ParameterFile.h"
 #include "parameter/ParameterRig.h"
-#include "support/SimulatorProcess.h"
+#include "support/SimulatedLink.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -16,22 +13,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Bench {
+struct Bench : SimulatedLink {
     explicit Bench(const QString& log)
-        : sim({u"--log"_s, log}) {
-        t.settings.writeText(u"PortDevice1"_s, sim.path());
-        alarms.Get_ErrorList();
+        : SimulatedLink({u"--log"_s, log}) {
         model.Form_Load();
     }
-    SimulatorProcess sim;
-    TestContext t;
-    RecordingMainView view;
-    SystemClock clock;
-    QtSerialPort port{[this](int n) {
-        return portDeviceName(t.ctx, n);
-    }};
-    AlarmPanel alarms{t.ctx, view};
-    CtLink link{t.ctx, port, view, alarms, clock};
     CtCommands ctCommands{link};
     ControllerModes modes{t.ctx, link, view, view, alarms};
     DeviceCatalogue catalogue{t.ctx};

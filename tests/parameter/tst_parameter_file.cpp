@@ -4,13 +4,11 @@
 #include "parameter/ParameterFile.h"
 #include "parameter/ParameterRig.h"
 
+#include "support/FileSizeLimit.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace zovi;
 using namespace zovi::test;
@@ -189,17 +187,8 @@ void TestParameterFile::fullDiskKeepsThePreviousFile() {
                    u"sure that the folder can be written to and that the disk is not full."_s.arg(target) &&
                r.t.ctx.parameters.ParaChangeFlag && r.model.title == u"ZO-VI Parameters"_s;
     };
-    const pid_t child = fork();
-    QVERIFY(child >= 0);
-    if (child == 0) {
-        const rlimit limit{40, 40};
-        signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &limit);
-        _exit(toldAndKept(path) ? 0 : 1);
-    }
-    int status = 0;
-    QCOMPARE(waitpid(child, &status, 0), child);
-    QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "the child saw the save fail and was told");
+    QVERIFY2(trueWithFileSizeLimit(40, [&] { return toldAndKept(path); }),
+             "the child saw the save fail and was told");
     QCOMPARE(r.bytes(u"kept.pmt"_s), previous);
     QCOMPARE(QDir(r.dir.path()).entryList(QDir::Files), QStringList{u"kept.pmt"_s});
     QVERIFY(toldAndKept(r.dir.filePath(u"missing/kept.pmt"_s)));

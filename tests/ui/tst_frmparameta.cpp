@@ -1,5 +1,6 @@
 // The parameter window driven as the operator drives it: the key filter and leave checks of the number
 // fields, the vertical question answered Yes and No on a save, and the standard values for a device.
+#include "NextDialog.h"
 #include "parameter/ParameterRig.h"
 #include "ui/FrmParameta.h"
 
@@ -34,19 +35,6 @@ struct Window : ParameterRig {
     ParameterFormModel& shown() { return window.model(); }
     FrmParameta window{t.ctx, catalogue, ParameterLink{link, ctCommands, modes, progress, deviceView, &mm}};
 };
-
-// Runs `act` on the next modal dialog once it is shown.
-void onNextDialog(std::function<void(QWidget*)> act) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, act = std::move(act)] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            act(dialog);
-        }
-    });
-    poll->start(10);
-}
 
 } // namespace
 
