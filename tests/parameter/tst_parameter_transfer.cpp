@@ -52,8 +52,6 @@ private slots:
     void knownAnswerFrames_data();
     void knownAnswerFrames();
     void readIntoTheWindow();
-    void readOffersTheControllersActuator_data();
-    void readOffersTheControllersActuator();
     void unusableBlockChangesNothing();
     void writeSequence_data();
     void writeSequence();
@@ -95,15 +93,18 @@ void TestParameterTransfer::knownAnswerFrames() {
 }
 
 // Read from C/T: the six blocks decoded (a speed byte of 5 is 1.25 and shows as 1; block 11's "FF"
-// homing byte is pushing; "E" with size 35 is E35L), the window titled and its flag cleared; a
-// verification against the same controller then reports parameter 6.
+// homing byte is pushing; "E" with size 35 is E35L), the window titled and its flag cleared, and the
+// controller's other actuator taken over on OK (stored, with the model name and mm column following);
+// a verification against the same controller then reports parameter 6.
 void TestParameterTransfer::readIntoTheWindow() {
     ParameterRig r;
     const QByteArrayList blocks = {"0RD00FF0214FFFFFFFFFF", kFactory[1],
                                    "0RD1105283C0104FFFFFF", kFactory[3],
                                    "0RD13280A140101020190", "0RD142345003200FFFFFF"};
-    r.replies(QByteArrayList{"0CM1"} + blocks + kDeviceBack);
+    r.replies(QByteArrayList{"0CM1"} + blocks +
+              QByteArrayList{"0RD141C4C003200FFFFFF", kFactory[4], kFactory[2]});
     r.t.ctx.parameters.ParaChangeFlag = true;
+    r.mm.pulses[1] = u"4000"_s;
     r.commands.run(ParameterCommand::ReadCt);
     ParameterState& state = r.t.ctx.parameters;
     QCOMPARE(slotsText(state.ParaFileData),
@@ -117,7 +118,11 @@ void TestParameterTransfer::readIntoTheWindow() {
     QCOMPARE(state.set.Jog1, 30);
     QCOMPARE(r.model.form.vertical, 0);
     QCOMPARE(r.model.title, u"Inside of C/T"_s);
-    QVERIFY(!state.ParaChangeFlag && r.texts().isEmpty() && !r.port.isOpen());
+    QVERIFY(!state.ParaChangeFlag && !r.port.isOpen());
+    QCOMPARE(r.texts(), QStringList{u"Actuator setting by the side of PC and in side of controller unmatched."
+                                    u"\r\n\r\nRead Actuator setting inside of controller?"_s});
+    QCOMPARE(r.deviceView.label + r.mm.mm.value(1) + r.t.settings.readText(u"DevStroke"_s, {}),
+             u"VQ- 28L-050 20.00050"_s);
     QCOMPARE(r.progress.log, (QStringList{"6 Reading parameters from the controller.", "1", "2", "3", "4",
                                           "5", "6", "closed"}));
 
@@ -127,46 +132,6 @@ void TestParameterTransfer::readIntoTheWindow() {
     QCOMPARE(r.t.op.lastText(),
              u"Parameters : indicated and inside of controller\r\n\r\nResult of Verification : "
              u"NG.\r\n\r\n<Unmatched Parameter No.>\r\n2,6,15,"_s);
-}
-
-void TestParameterTransfer::readOffersTheControllersActuator_data() {
-    QTest::addColumn<QByteArray>("block14"); // the controller's actuator as read back
-    QTest::addColumn<Answer>("answer");
-    QTest::addColumn<QString>("shown"); // the message, empty for none
-    QTest::addColumn<int>("stroke");    // DevStroke afterwards
-    const QString question =
-        u"Actuator setting by the side of PC and in side of controller unmatched.\r\n\r\n"
-        u"Read Actuator setting inside of controller?"_s;
-    QTest::newRow("the same actuator") << kFactory[5] << Answer::Ok << QString() << 100;
-    QTest::newRow("another stroke, taken over")
-        << QByteArray("0RD141C4C003200FFFFFF") << Answer::Ok << question << 50;
-    QTest::newRow("another stroke, kept")
-        << QByteArray("0RD141C4C003200FFFFFF") << Answer::Cancel << question << 100;
-    QTest::newRow("an actuator of no use")
-        << QByteArray("0RD141C4C000000FFFFFF") << Answer::Ok
-        << u"Failed check of parameters.\r\n\r\nThe controller describes an actuator that cannot be used ( 28L-000)."_s
-        << 100;
-}
-
-// After a read the controller's actuator is compared with the program's; taking it over stores it and
-// the model name, unit line and mm column follow.
-void TestParameterTransfer::readOffersTheControllersActuator() {
-    QFETCH(QByteArray, block14);
-    QFETCH(Answer, answer);
-    QFETCH(QString, shown);
-    QFETCH(int, stroke);
-    ParameterRig r;
-    r.mm.pulses[1] = u"4000"_s;
-    r.replies(QByteArrayList{"0CM1"} + kFactory + QByteArrayList{block14, kFactory[4], kFactory[2]});
-    r.t.op.answer(answer);
-    r.commands.run(ParameterCommand::ReadCt);
-    QCOMPARE(r.texts(), shown.isEmpty() ? QStringList{} : QStringList{shown});
-    QCOMPARE(r.t.ctx.device.DevStroke, stroke);
-    const bool adopted = stroke == 50;
-    QCOMPARE(r.deviceView.label, adopted ? u"VQ- 28L-050"_s : QString());
-    QCOMPARE(r.mm.mm.value(1), adopted ? u" 20.000"_s : QString());
-    QCOMPARE(r.t.settings.readText(u"DevStroke"_s, {}), adopted ? u"50"_s : QString());
-    QVERIFY(!r.port.isOpen());
 }
 
 // A block with a character that is not a hexadecimal digit, or the answer of another block, fails the
