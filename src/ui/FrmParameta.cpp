@@ -105,12 +105,12 @@ QLineEdit* FrmParameta::textField(int number, QWidget* parent) {
     auto* field = named(new QLineEdit(parent), QString::fromLatin1(row.windowField));
     if (row.hintId)
         zovi::setToolTip(field, row.hintId, ctx_.texts);
-    if (row.keyLength) {
-        // Typing is filtered key by key; this keeps pasted text to digits as well.
+    // Typing is filtered key by key; this keeps pasted text to digits as well.
+    if (row.keyLength)
         field->setValidator(
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
+    if (row.number != 22)
         field->setAlignment(Qt::AlignRight);
-    }
     field->installEventFilter(this);
     textFields_[number] = field;
     return field;
