@@ -2,16 +2,21 @@
 // 9600-baud line, against the controller simulator on a pseudo-terminal: a port check plus the six
 // parameter-block reads, Write to C/T and Read from C/T of the position table.
 //
-//   link_bench [--poll-only] [--runs N] [--ctsim PATH]
+//   link_bench [--poll-only] [--runs N] [--ctsim PATH] [--parameters]
 //
 // --poll-only takes replies only on the 100 ms poll, as if characters arriving raised no event.
 // The last line printed is "ratio <wall/wire>" over everything measured.
+// --parameters measures the parameter read (Read from C/T) and write (Write to C/T without its
+// questions) instead, against the wire time of their characters plus the waits the write is specified
+// to make (500 ms after the position check, 500 ms after the blocks, 300 ms in the reset and 3 s
+// before the actuator is read back).
 
 #include "app/AppContext.h"
 #include "app/MainControls.h"
 #include "app/MainView.h"
 #include "app/Options.h"
 #include "app/ProgressView.h"
+#include "app/Wait.h"
 #include "device/Conversion.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceView.h"
@@ -21,6 +26,9 @@
 #include "link/QtSerialPort.h"
 #include "operation/AlarmPanel.h"
 #include "operation/ControllerModes.h"
+#include "parameter/ParameterBlocks.h"
+#include "parameter/ParameterChecks.h"
+#include "parameter/ParameterTransfer.h"
 #include "position/PositionGridModel.h"
 #include "position/PositionTable.h"
 #include "position/PositionTransfer.h"
@@ -117,7 +125,71 @@ struct Phase {
     qint64 characters = 0;
     int failures = 0;
     double wireMs() const { return double(characters) * kCharMs; }
+    // Runs `work` once, adding its wall time and the characters it put on the line; false is a failure.
+    void measure(const CountingPort& port, const std::function<bool()>& work) {
+        const qint64 before = port.sent + port.received;
+        QElapsedTimer wall;
+        wall.start();
+        if (!work())
+            ++failures;
+        wallMs += double(wall.nsecsElapsed()) / 1e6;
+        characters += port.sent + port.received - before;
+    }
 };
+
+// --- The parameter read and write (--parameters)
+
+class NullStatus : public ParameterStatusView {
+public:
+    void setParaWinStatus(const QString&) override {}
+};
+
+constexpr int kWriteWaitsMs = 500 + 500 + 300 + 3000;
+
+// Reads the parameters `runs` times, then writes what was read back (at most three times, each
+// write waits 4.3 s); returns the failures.
+int parameterBench(AppContext& ctx, CtLink& link, CountingPort& port, NullView& view, AlarmPanel& alarms,
+                   int runs) {
+    ParameterTransfer transfer(ctx, link, view);
+    CtCommands commands(link);
+    ControllerModes modes(ctx, link, view, view, alarms);
+    NullStatus status;
+    Phase read{"parameter read (port check + 6 blocks)"};
+    Phase write{"parameter write (port check, 3 positions, 6 blocks, reset, actuator read back)"};
+    const auto measure = [&port](Phase& phase, const std::function<bool()>& work) {
+        phase.measure(port, work);
+    };
+    for (int run = 0; run < runs; ++run)
+        measure(read, [&transfer] { return transfer.GetParametaValueProc() == 0; });
+    ParaDA2Hensu(ctx.parameters);
+    const auto blocks = SetParaData2LngData(ctx.parameters.set, false);
+    const int writes = blocks ? std::min(runs, 3) : 0;
+    for (int run = 0; run < writes; ++run) {
+        measure(write, [&] {
+            if (transfer.ParaKakikomimaeCheck() != 0 || transfer.WriteParadataToCt(*blocks) != 0)
+                return false;
+            modes.ResetCtByCommand(status);
+            waitMs(ctx, 3000);
+            const bool readBack = commands.ReadCtDevice() == 0;
+            link.ReleaseCommPort();
+            return readBack;
+        });
+    }
+    QTextStream out(stdout);
+    for (const auto& [phase, count, waitsMs] :
+         {std::tuple{&read, runs, 0}, {&write, writes, kWriteWaitsMs}}) {
+        const double dueMs = phase->wireMs() + double(waitsMs) * count;
+        out << QStringLiteral("%1: %2 runs, %3 failures, wall %4 ms, wire %5 ms + waits %6 ms, ratio %7\n")
+                   .arg(QLatin1String(phase->name))
+                   .arg(count)
+                   .arg(phase->failures)
+                   .arg(phase->wallMs, 0, 'f', 1)
+                   .arg(phase->wireMs(), 0, 'f', 1)
+                   .arg(waitsMs * count)
+                   .arg(phase->wallMs / dueMs, 0, 'f', 3);
+    }
+    return read.failures + write.failures + (blocks ? 0 : 1);
+}
 
 } // namespace
 
@@ -155,6 +227,12 @@ int main(int argc, char* argv[]) {
     CtLink link(ctx, port, view, alarms, clock);
     if (pollOnly)
         QObject::disconnect(&port, &SerialPort::readyRead, &link, nullptr);
+    if (args.contains(QStringLiteral("--parameters"))) {
+        const int failures = parameterBench(ctx, link, port, view, alarms, runs);
+        sim.terminate();
+        sim.waitForFinished(2000);
+        return failures == 0 ? 0 : 1;
+    }
 
     // The simulator's actuator is the program's default one: no question about the actuator.
     conv::recomputeLimits(ctx.device);
@@ -174,13 +252,7 @@ int main(int argc, char* argv[]) {
 
     Phase blocks{"port check + 6 block reads"}, write{"Write to C/T"}, read{"Read from C/T"};
     const auto measure = [&port](Phase& phase, const std::function<bool()>& work) {
-        const qint64 before = port.sent + port.received;
-        QElapsedTimer wall;
-        wall.start();
-        if (!work())
-            ++phase.failures;
-        phase.wallMs += double(wall.nsecsElapsed()) / 1e6;
-        phase.characters += port.sent + port.received - before;
+        phase.measure(port, work);
     };
     for (int run = 0; run < runs; ++run) {
         measure(blocks, [&link] {

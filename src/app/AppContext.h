@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/Catalogue.h"
 #include "app/Operator.h"
+#include "app/ParameterState.h"
 #include "app/ProgramFolder.h"
 #include "app/SettingsStore.h"
 
@@ -23,6 +24,7 @@ public:
     DeviceState device;
     OperationState operation;
     WaitState wait;
+    ParameterState parameters;
     int MainLeft = 0; // twips
     int MainTop = 0;
 

@@ -5,9 +5,6 @@
 
 namespace zovi {
 
-namespace {
-
-// The character code a key press types, as the key filters know them; -1 for keys that type nothing.
 int keyAsciiOf(const QKeyEvent* key) {
     switch (key->key()) {
     case Qt::Key_Return:
@@ -17,6 +14,8 @@ int keyAsciiOf(const QKeyEvent* key) {
         return 8;
     case Qt::Key_Tab:
         return 9;
+    case Qt::Key_Delete:
+        return -1;
     default:
         break;
     }
@@ -25,8 +24,6 @@ int keyAsciiOf(const QKeyEvent* key) {
         return text.at(0).unicode();
     return text.isEmpty() ? -1 : 0xFFFF;
 }
-
-} // namespace
 
 DigitKeyFilter::DigitKeyFilter(QLineEdit* box, Rule rule)
     : QObject(box)

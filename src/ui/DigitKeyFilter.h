@@ -2,9 +2,15 @@
 
 #include <QObject>
 
+class QKeyEvent;
 class QLineEdit;
 
 namespace zovi {
+
+// The character code a key press types, as the key filters know them: 13 Enter, 8 Backspace, 9 Tab,
+// the code of a printable character, 0xFFFF for any other character; -1 for keys that type nothing
+// (cursor, function keys, Delete), which pass every filter.
+int keyAsciiOf(const QKeyEvent* key);
 
 // Lets a one-character number box take only what `accepted(currentLength, keyAscii)` allows.
 class DigitKeyFilter : public QObject {

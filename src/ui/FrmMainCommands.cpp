@@ -18,7 +18,6 @@ void FrmMain::imgButton_Click(int) {}
 void FrmMain::mnuFilePrint_Click() {}
 void FrmMain::mnuShowState_Click() {}
 void FrmMain::mnuChangeOut_Click() {}
-void FrmMain::mnuShowParameta_Click() {}
 
 // Copy, Cut, Paste, Undo and the Window menu's arrangements have no effect in this window.
 void FrmMain::mnuEdit_Click() {}

@@ -1,4 +1,5 @@
 #include "FrmMainFixture.h"
+#include "NextDialog.h"
 #include "device/DeviceCatalogue.h"
 #include "session/ControllerSession.h"
 #include "support/FakePorts.h"
@@ -16,19 +17,6 @@ using namespace zovi;
 using namespace zovi::test;
 
 namespace {
-
-// Runs `act` on the next modal dialog once it is shown.
-void onNextDialog(std::function<void(QWidget*)> act) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, act = std::move(act)] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            act(dialog);
-        }
-    });
-    poll->start(10);
-}
 
 template <typename T = QAbstractButton> T* child(QWidget* parent, const char* name) {
     T* found = parent->findChild<T*>(QString::fromLatin1(name));

@@ -1,9 +1,11 @@
 // The program's windows and Qt's own buttons in a Japanese run, the caption rules, where the About box
 // and the message boxes open, and the options dialog.
+#include "parameter/ParameterRig.h"
 #include "ui/Captions.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmMainFixture.h"
 #include "ui/FrmOptions2.h"
+#include "ui/FrmParameta.h"
 #include "ui/FrmSplash.h"
 #include "ui/FrmTrance.h"
 #include "ui/QtTranslations.h"
@@ -64,7 +66,7 @@ QStringList everyText(QWidget* window) {
 // use, a device path or the version label.
 QStringList englishIn(const QStringList& texts) {
     static const QRegularExpression shared(
-        u"\\(&.\\)|&|ZO-VI|C/T|OK|VEL|ACC|OUT|No\\.|mm|msec|VQ|JM|COM|RS-232C|BK|CD|Ver(sion)?|/dev/\\S+"_s);
+        u"\\(&.\\)|&|ZO-VI|C/T|OK|VEL|JOG|ACC|OUT|No\\.|mm|msec|VQ|JM|COM|RS-232C|BK|CD|Ver(sion)?|/dev/\\S+"_s);
     static const QRegularExpression word(u"[A-Za-z]{2,}"_s);
     QStringList english;
     for (const QString& text : texts) {
@@ -112,9 +114,13 @@ void TestDialogs::japaneseRunShowsNoEnglish() {
     FrmAbout about(f.t.ctx, f.desktop, f.window.get());
     FrmTrance progress(f.t.ctx, f.window.get());
     FrmSplash splash(f.t.ctx);
+    zovi::test::ParameterRig rig(1);
+    rig.t.ctx.options.ParametaShow = true;
+    FrmParameta parameters(rig.t.ctx, rig.catalogue,
+                           ParameterLink{rig.link, rig.ctCommands, rig.modes, rig.progress, rig.deviceView});
     QStringList english;
     for (QWidget* window :
-         std::initializer_list<QWidget*>{f.window.get(), &options, &about, &progress, &splash})
+         std::initializer_list<QWidget*>{f.window.get(), &options, &about, &progress, &splash, &parameters})
         english << englishIn(everyText(window));
     // A message box's standard buttons too.
     WidgetOperator boxes(u"ZO-VI"_s);

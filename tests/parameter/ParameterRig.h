@@ -1,0 +1,92 @@
+#pragma once
+
+#include "app/ProgressView.h"
+#include "device/DeviceCatalogue.h"
+#include "device/DeviceFixture.h"
+#include "link/CtCommands.h"
+#include "operation/ControllerModes.h"
+#include "parameter/ParameterCommands.h"
+#include "parameter/ParameterForm.h"
+#include "support/LinkFixture.h"
+
+namespace zovi::test {
+
+class RecordingProgress : public ProgressView {
+public:
+    void open(int maximum, const QString& text) override {
+        log << QStringLiteral("%1 %2").arg(maximum).arg(text);
+    }
+    void step(int value) override { log << QString::number(value); }
+    void close() override { log << QStringLiteral("closed"); }
+    QStringList log;
+};
+
+class RecordingWindow : public ParameterWindowView {
+public:
+    void showModel() override { ++shows; }
+    void setParaWinStatus(const QString& text) override { status << text; }
+    int shows = 0;
+    QStringList status;
+};
+
+// The parameter window's model and commands over a scripted controller, with the run's device (VQ NEW
+// 28L-100, lead 2, 400 pulses a revolution, sensor homing) and the shipped lists. The waits are
+// recorded instead of waited.
+struct ParameterRig : LinkFixture {
+    explicit ParameterRig(qint16 langNo = 2)
+        : LinkFixture(langNo) {
+        commands.transfer.wait = [this](int ms) {
+            waits << ms;
+        };
+        model.Form_Load();
+    }
+    // Replies to the frames in the order they will be written; an empty one is silence.
+    void replies(const QByteArrayList& lines) {
+        for (const QByteArray& line : lines)
+            line.isEmpty() ? port.script({}) : port.scriptText(line + "\r\n");
+    }
+    // The factory values of the 28L-100 in the number fields.
+    void fillFactory() { fillFactory(model); }
+    static void fillFactory(ParameterFormModel& form) {
+        const QStringList values =
+            QStringLiteral("20000,0,20,1,4,5,10,15,20,25,30,40,50,60,5,10,20,,2,400").split(u',');
+        for (int n = 1; n <= 20; ++n) {
+            if (n != 18)
+                form.setText(n, values[n - 1]);
+        }
+    }
+    QStringList texts() const {
+        QStringList shown;
+        for (const auto& message : t.op.messages)
+            shown << message.text;
+        return shown;
+    }
+    QStringList frames() const {
+        QStringList sent;
+        for (const QByteArray& frame : port.written)
+            sent << QString::fromLatin1(frame).remove(QStringLiteral("\r\n"));
+        return sent;
+    }
+
+    DeviceCatalogue catalogue{t.ctx};
+    CtCommands ctCommands{link};
+    ControllerModes modes{t.ctx, link, view, view, alarms};
+    RecordingProgress progress;
+    RecordingDeviceView deviceView;
+    RecordingMmColumn mm;
+    RecordingWindow window;
+    ParameterFormModel model{t.ctx, catalogue, t.ctx.parameters};
+    ParameterCommands commands{t.ctx, catalogue, model, window,
+                               ParameterLink{link, ctCommands, modes, progress, deviceView, &mm}};
+    QList<int> waits;
+};
+
+// Slots 1 to `last` of the staging table as "20000,0,...,\" 28L-100\",1,1".
+inline QString slotsText(const ParaSlots& staging, int last = 24) {
+    QStringList values;
+    for (int n = 1; n <= last; ++n)
+        values << (n == 22 ? u'"' + staging[n].toString() + u'"' : QString::number(staging[n].toDouble()));
+    return values.join(u',');
+}
+
+} // namespace zovi::test

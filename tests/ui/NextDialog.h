@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <functional>
+
+namespace zovi::test {
+
+// Runs `act` on the next modal dialog once it is shown.
+inline void onNextDialog(std::function<void(QWidget*)> act) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act = std::move(act)] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            act(dialog);
+        }
+    });
+    poll->start(10);
+}
+
+} // namespace zovi::test
