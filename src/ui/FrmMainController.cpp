@@ -16,6 +16,7 @@ void FrmMain::attachController(ControllerSession& controller) {
     closePort = [&controller] {
         controller.link.CloseCommPort();
     };
+    attachMoves(controller);
 }
 
 void FrmMain::cmdReset_Click() {
