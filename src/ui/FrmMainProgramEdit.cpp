@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QTableView>
@@ -84,6 +85,7 @@ void FrmMain::buildProgramEditing() {
     txtEdit2->setAlignment(programModel_->alignment(kPositionColumn));
     allowOnly(txtEdit2, "[1-3]?");
     allowOnly(txtTimer, "[0-9]{0,3}");
+    lblTimer->setBuddy(txtTimer); // the wait box is named by its label, also to accessibility
     connect(flgdProgram, &QAbstractItemView::doubleClicked, this, &FrmMain::flgdProgram_DblClick);
     connect(flgdProgram->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &FrmMain::flgdProgram_LeaveCell);
