@@ -89,7 +89,8 @@ private slots:
                 !blink.endsWith(face))
                 blink += face;
         });
-        QTimer::singleShot(300, this, [&] {
+        QTimer::singleShot(300, f.window.get(), [&] {
+            f.t.op.answer(Answer::Cancel); // should the close get as far as asking
             during = f.shows() + (f.window->close() ? u" closed"_s : QString());
             f.window->positionButton(1)->click();
         });
@@ -143,7 +144,7 @@ private slots:
             if (f.frames().count("0MP") > 1) // a run that goes on: its unanswered move times out
                 f.clock->now += 100.0f;
             if (f.port->written.constLast().startsWith("0RS"))
-                QTimer::singleShot(300, this, [&] {
+                QTimer::singleShot(300, f.window.get(), [&] {
                     during = f.shows();
                     waited.start();
                     f.find<QPushButton>(u"cmdStop"_s)->click();
