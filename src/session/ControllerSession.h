@@ -23,7 +23,8 @@ class ProgramGridModel;
 class QtStepTimer;
 
 // Everything that talks to the controller, over one serial port, writing to the main window's view
-// seams: the port, the link, the alarm panel, the commands and the modes composed for one run. It
+// seams: the port, the link, the alarm panel, the commands, the modes and the test moves composed for
+// one run. It
 // stands above link/ and the subsystems and needs no widget, so the windows and a batch command
 // line can both drive the controller through it.
 class ControllerSession {

@@ -8,6 +8,7 @@
 #include "operation/ProgramInput.h"
 #include "ui/EventForwarder.h"
 #include "ui/FrmMain.h"
+#include "ui/InPlaceEditor.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -174,17 +175,11 @@ bool FrmMain::Edit2KeyCode(int key, int code) {
 }
 
 // Focus leaving the editor for another control of the window (cmdMove above all) writes the text back,
-// so a run never starts on a program that differs from what is shown. Another window taking the
-// focus, or the editor's own context menu, leaves the edit open.
+// so a run never starts on a program that differs from what is shown.
 void FrmMain::txtEdit2_LostFocus(int reason) {
-    if (!programEditing_ || reason == Qt::ActiveWindowFocusReason ||
+    if (!programEditing_ || editStaysOpenOnFocusOut(txtEdit2, reason) ||
         QApplication::focusWidget() == flgdProgram)
         return;
-    if (reason == Qt::PopupFocusReason) {
-        const QWidget* popup = QApplication::activePopupWidget();
-        if (popup && popup->parentWidget() == txtEdit2)
-            return;
-    }
     commitProgramEdit();
 }
 
