@@ -24,9 +24,8 @@ class QtStepTimer;
 
 // Everything that talks to the controller, over one serial port, writing to the main window's view
 // seams: the port, the link, the alarm panel, the commands, the modes and the test moves composed for
-// one run. It
-// stands above link/ and the subsystems and needs no widget, so the windows and a batch command
-// line can both drive the controller through it.
+// one run. It stands above link/ and the subsystems and needs no widget, so the windows and a batch
+// command line can both drive the controller through it.
 class ControllerSession {
 public:
     // Without a port, the machine's serial port is used (COM n as the settings map it); without a
