@@ -1,5 +1,7 @@
 #include "operation/ProgramInput.h"
 
+#include "operation/ProgramGridModel.h"
+
 #include <algorithm>
 
 namespace zovi::program_input {
@@ -55,6 +57,20 @@ std::optional<QString> stepEditorOpening(int key, const QString& cellText) {
     if (isStepDigit(key))
         return QString(QChar(key));
     return std::nullopt;
+}
+
+int stepAfterKey(StepKey key, int step) {
+    constexpr int last = ProgramGridModel::kSteps;
+    switch (key) {
+    case StepKey::Enter:
+    case StepKey::Down:
+        return step >= last ? 1 : step + 1;
+    case StepKey::Up:
+        return step <= 1 ? last : step - 1;
+    case StepKey::Right:
+        break;
+    }
+    return step;
 }
 
 } // namespace zovi::program_input

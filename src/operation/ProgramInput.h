@@ -29,6 +29,12 @@ bool stepEditorAccepts(const QString& text, int key);
 // any other key.
 std::optional<QString> stepEditorOpening(int key, const QString& cellText);
 
+// Keys that move the current step once txtEdit2 has written its text back. As in the position grid's
+// editor, Enter and Down go to the next step and Up to the previous one, wrapping between 9 and 1;
+// Right goes on to the first column that takes an entry, which is the position column itself.
+enum class StepKey { Enter, Up, Down, Right };
+int stepAfterKey(StepKey key, int step);
+
 } // namespace program_input
 
 } // namespace zovi

@@ -281,6 +281,28 @@ private:
     bool positionEditing_ = false;      // the editor is open and not yet committed
     std::shared_ptr<QPrinter> printer_; // shared: deleted where it was made, QPrinter stays declared only
 
+    // --- Test operation (movesui: FrmMainMoves.cpp, FrmMainProgramEdit.cpp)
+    // The position buttons and the program run bracket the controller session's moves and program with
+    // the enabling of controls; the program grid flgdProgram is edited in place with txtEdit2.
+    class MoveFaces; // the button faces and lblkanryoNo as the moves show them
+    std::shared_ptr<MoveFaces> moveFaces_;
+    void attachMoves(ControllerSession& controller);
+    void enableFileViewHelpMenus(bool enabled);
+    void buildProgramEditing();
+    bool programEditingEvent(QObject* watched, QEvent* event);
+    bool flgdProgram_KeyPress(int code);
+    void flgdProgram_DblClick();
+    void flgdProgramEdit2(int code);
+    bool Edit2KeyCode(int key, int code); // txtEdit2's keys: the one-character rule and the cell moves
+    void txtEdit2_LostFocus(int reason);
+    void flgdProgram_GotFocus();
+    void flgdProgram_LeaveCell();
+    void commitProgramEdit();
+    void moveProgramCell(int step);
+    bool txtTimer_KeyPress(int code);
+    int programEditStep_ = 0;     // the step the editor was opened on
+    bool programEditing_ = false; // the editor is open and not yet committed
+
     AppContext& ctx_;
     Desktop& desktop_;
     PositionGridModel* positionModel_ = nullptr;

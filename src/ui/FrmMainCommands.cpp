@@ -10,11 +10,7 @@
 
 namespace zovi {
 
-void FrmMain::cmdMove_Click() {}
-void FrmMain::cmdStop_Click() {}
-void FrmMain::cmdTmpStop_Click() {}
 void FrmMain::cmdInp1toF_Click() {}
-void FrmMain::imgButton_Click(int) {}
 void FrmMain::mnuFilePrint_Click() {}
 void FrmMain::mnuShowState_Click() {}
 void FrmMain::mnuChangeOut_Click() {}

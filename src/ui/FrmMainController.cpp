@@ -1,5 +1,6 @@
 // The main window's commands that run over the serial link: alarm reset, modes and version. Each
-// runs inside the exchange bracket, so no second exchange can be started while one waits.
+// runs inside the exchange bracket, so no second exchange can be started while one waits. Attaching
+// the controller also gives the session the window's side of the test moves (FrmMainMoves.cpp).
 #include "session/ControllerSession.h"
 #include "ui/FrmMain.h"
 
@@ -16,6 +17,7 @@ void FrmMain::attachController(ControllerSession& controller) {
     closePort = [&controller] {
         controller.link.CloseCommPort();
     };
+    attachMoves(controller);
 }
 
 void FrmMain::cmdReset_Click() {

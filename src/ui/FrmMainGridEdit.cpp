@@ -7,6 +7,7 @@
 #include "position/PositionTable.h"
 #include "ui/EventForwarder.h"
 #include "ui/FrmMain.h"
+#include "ui/InPlaceEditor.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -161,13 +162,9 @@ void FrmMain::txtEdit_GotFocus() {
 // the grid would, so that a command never runs on a grid that differs from what is shown. Another
 // window taking the focus, or the editor's own context menu, leaves the edit open.
 void FrmMain::txtEdit_LostFocus(int reason) {
-    if (!positionEditing_ || reason == Qt::ActiveWindowFocusReason || QApplication::focusWidget() == flgdData)
+    if (!positionEditing_ || editStaysOpenOnFocusOut(txtEdit, reason) ||
+        QApplication::focusWidget() == flgdData)
         return;
-    if (reason == Qt::PopupFocusReason) {
-        const QWidget* popup = QApplication::activePopupWidget();
-        if (popup && popup->parentWidget() == txtEdit)
-            return;
-    }
     commitPositionEdit(PositionGridEdit::ChangeFlag::Set);
 }
 

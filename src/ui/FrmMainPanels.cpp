@@ -324,6 +324,7 @@ void FrmMain::buildProgramPanel(QWidget* parent) {
     small.setPointSizeF(small.pointSizeF() * 0.85);
     lblTimer->setFont(small);
     place(lblTimer, 840, 585, 1575, 750);
+    buildProgramEditing();
 }
 
 void FrmMain::buildSelectPanel(QWidget* parent) {

@@ -46,8 +46,10 @@ void PositionButton::paintEvent(QPaintEvent*) {
                                                  : palette().color(QPalette::Button));
         painter.drawRoundedRect(area.adjusted(0, 0, -1, -1), 6, 6);
     }
-    painter.setPen(
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    // The lit face keeps its caption readable also while the buttons are disabled: during a move the
+    // target blinks on it, and it shows the position reached in Edit Mode.
+    const bool readable = isEnabled() || picture_ == kLitPicture;
+    painter.setPen(palette().color(readable ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(area.adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
 }
 
