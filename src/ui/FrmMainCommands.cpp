@@ -1,5 +1,5 @@
-// Handlers of the main window's commands that the position, operation, parameter, I/O and
-// printing features fill in. Until then a click does nothing.
+// Handlers of the main window's smaller commands: the program grid's Clear, printer set-up and the
+// menus that have no effect.
 #include "app/AppContext.h"
 #include "operation/ProgramGridModel.h"
 #include "ui/FrmMain.h"
@@ -11,9 +11,6 @@
 namespace zovi {
 
 void FrmMain::cmdInp1toF_Click() {}
-void FrmMain::mnuFilePrint_Click() {}
-void FrmMain::mnuShowState_Click() {}
-void FrmMain::mnuChangeOut_Click() {}
 
 // Copy, Cut, Paste, Undo and the Window menu's arrangements have no effect in this window.
 void FrmMain::mnuEdit_Click() {}
