@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -22,6 +23,12 @@ struct CliRun {
         return objects;
     }
 };
+
+// The bytes of a file; empty when it cannot be read.
+inline QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 inline CliRun runCli(const QStringList& arguments, int timeoutMs = 60000) {
     const QString bin = qEnvironmentVariable("ZOVI_BIN_DIR", QCoreApplication::applicationDirPath());

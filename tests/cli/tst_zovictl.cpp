@@ -24,11 +24,6 @@ const QByteArray kFactoryPositions = "\"VQ-E1\",\"Position\"\r\n"
                                      "\"7\",\"2\",\"10000\",\"\"\r\n"
                                      "\"9\",\"3\",\"16000\",\"\"\r\n";
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();

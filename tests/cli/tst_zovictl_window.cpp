@@ -27,11 +27,6 @@ public:
     void close() override {}
 };
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestZovictlWindow : public QObject {
