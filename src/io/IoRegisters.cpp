@@ -47,7 +47,9 @@ QByteArray outputData(const IoState& state) {
         low += 4;
     if (state.Reg107Low & 8)
         low += 8;
-    return QByteArray{hexDigit(state.Reg107High), hexDigit(low)};
+    QByteArray data;
+    data.append(hexDigit(state.Reg107High)).append(hexDigit(low));
+    return data;
 }
 
 } // namespace zovi
