@@ -56,7 +56,8 @@ private slots:
 
         QVERIFY(b.ok("emergency on"));
         QTRY_COMPARE_WITH_TIMEOUT(b.button("cmdIoCheck")->text(), QStringLiteral("Start Monitor"), 2000);
-        QVERIFY(b.t.op.lastText().startsWith(QStringLiteral("Communication error occurs!\r\n\r\nError No.0E")));
+        QVERIFY(
+            b.t.op.lastText().startsWith(QStringLiteral("Communication error occurs!\r\n\r\nError No.0E")));
         QVERIFY(!b.lit("imgOut1Led") && !b.lit("imgPosi1Led") && b.button("cmdIoWinClose")->isEnabled());
         QVERIFY(!b.port.isOpen() && b.t.op.messages.size() == 1);
         b.window.close();
