@@ -37,7 +37,8 @@ int IoMonitor::ReadIoStateFromCt() {
     }
     for (const char* registerNo : kIoRegisters) {
         link_.state.TimeoutMsec = kTimeoutMs;
-        if (link_.SendCtCommand(QByteArrayLiteral("0RB"), kRegisterReplyLength, QByteArray(registerNo)) != 0) {
+        if (link_.SendCtCommand(QByteArrayLiteral("0RB"), kRegisterReplyLength, QByteArray(registerNo)) !=
+            0) {
             link_.ReleaseCommPort();
             return 1;
         }

@@ -13,7 +13,9 @@ constexpr int kIoSignalCount = 8;
 enum class IoOutput { Pend, Out1, Out2 };
 
 constexpr IoSignal signalOf(IoOutput output) {
-    return output == IoOutput::Pend ? IoSignal::Pend : output == IoOutput::Out1 ? IoSignal::Out1 : IoSignal::Out2;
+    return output == IoOutput::Pend   ? IoSignal::Pend
+           : output == IoOutput::Out1 ? IoSignal::Out1
+                                      : IoSignal::Out2;
 }
 
 // Where a signal lives in the controller: its register, which of the reply's two digits (character 7

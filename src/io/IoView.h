@@ -11,11 +11,11 @@ namespace zovi {
 class IoView {
 public:
     virtual ~IoView() = default;
-    virtual void showLamps(const IoState& state) = 0;        // IoStateHyoji: each lamp by its flag
-    virtual void allLampsOff() = 0;                          // AllLED_Off
-    virtual void setCheckCaption(const QString& text) = 0;   // cmdIoCheck: "Start Monitor" / "Stop Monitor"
-    virtual void setCheckEnabled(bool enabled) = 0;          // cmdIoCheck
-    virtual void setCloseEnabled(bool enabled) = 0;          // cmdIoWinClose
+    virtual void showLamps(const IoState& state) = 0;      // IoStateHyoji: each lamp by its flag
+    virtual void allLampsOff() = 0;                        // AllLED_Off
+    virtual void setCheckCaption(const QString& text) = 0; // cmdIoCheck: "Start Monitor" / "Stop Monitor"
+    virtual void setCheckEnabled(bool enabled) = 0;        // cmdIoCheck
+    virtual void setCloseEnabled(bool enabled) = 0;        // cmdIoWinClose
 };
 
 } // namespace zovi

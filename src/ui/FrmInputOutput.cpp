@@ -144,7 +144,8 @@ QLabel* FrmInputOutput::lamp(QWidget* parent, const char* name, int captionId, i
     picture->setScaledContents(true);
     place(picture, left, top, kLampSize, kLampSize);
     auto* caption = new QLabel(parent);
-    caption->setObjectName(QStringLiteral("lbl") + QLatin1String(name).mid(3).chopped(3)); // imgPendLed: lblPend
+    caption->setObjectName(QStringLiteral("lbl") +
+                           QLatin1String(name).mid(3).chopped(3)); // imgPendLed: lblPend
     setCaption(caption, captionId, ctx_.texts);
     place(caption, left + kLampSize + 180, top - 30, 1800, kLampSize + 60);
     return picture;
@@ -181,8 +182,8 @@ void FrmInputOutput::nameLamps() {
         const bool lit = lamps_[signal]->property("lit").toBool();
         const QString tip = ctx_.msg(captionIds_[signal]) + QStringLiteral(": ") +
                             ctx_.msg(lit ? kTurnsOffHint : kTurnsOnHint);
-        for (QWidget* control : {static_cast<QWidget*>(outputPictures_[index(output)]),
-                                 static_cast<QWidget*>(lamps_[signal])}) {
+        for (QWidget* control :
+             {static_cast<QWidget*>(outputPictures_[index(output)]), static_cast<QWidget*>(lamps_[signal])}) {
             control->setToolTip(tip);
             control->setAccessibleName(tip);
         }

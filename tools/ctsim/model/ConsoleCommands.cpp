@@ -257,8 +257,9 @@ ConsoleResult runConsoleCommand(ControllerModel& model, const QString& line, qin
         if (command == QStringLiteral("registers")) {
             QStringList contents;
             for (const char* number : {"105", "106", "107"})
-                contents << QStringLiteral("%1=%2").arg(QLatin1String(number)).arg(
-                    *model.state().readRegister(number), 2, 16, QLatin1Char('0'));
+                contents << QStringLiteral("%1=%2")
+                                .arg(QLatin1String(number))
+                                .arg(*model.state().readRegister(number), 2, 16, QLatin1Char('0'));
             return ok(QStringLiteral("registers ") + contents.join(u' ').toUpper());
         }
         if (command == QStringLiteral("status"))

@@ -31,7 +31,8 @@ struct ControllerState {
     quint8 alarm = alarm::None; // latched alarm, cleared by "0%C"
     bool emergencyInput = false;
     quint8 positionInputs = 0; // POSI1/2/4 inputs that are active (bits 1, 2, 4)
-    std::optional<bool> homeSensorForced; // the HOME LS input as set by the operator; none: the slide at 0
+    // The HOME LS input as the operator set it; none: active while the slide stands at 0.
+    std::optional<bool> homeSensorForced;
 
     // What the reset command does: homing lost, outputs off, external start mode, alarms cleared unless the
     // emergency stop is still active. Parameters, positions and the slide's place are kept.
