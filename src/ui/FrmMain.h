@@ -260,6 +260,10 @@ private:
     void setMoveControlsEnabled(bool enabled);
     void setDataControlsEnabled(bool enabled);
 
+    // --- I/O monitor (FrmMainIo.cpp)
+    // Opens frmInputOutput modally over the controller link; CtBusyFlag is set while it is open.
+    void showInputOutput();
+
     // --- Position grid editing and printer set-up (posedit, FrmMainGridEdit.cpp)
     // The editor txtEdit laid over a cell of flgdData; PositionGridEdit holds the rules.
     void buildPositionEditing();

@@ -28,6 +28,8 @@ const CommandHelp Help[] = {
     {"stray TEXT", "send TEXT + CR LF now (quotes optional; escapes \\r \\n \\t \\\\ \\\" \\xHH)"},
     {"stray-raw TEXT", "send TEXT now, without CR LF"},
     {"inputs N", "active POSI inputs: 1 POSI1 + 2 POSI2 + 4 POSI4"},
+    {"home-ls on|off|auto", "hold the HOME LS input active or inactive; auto: active at position 0"},
+    {"registers", "the I/O registers 105, 106 and 107 as \"0RB\" reads them"},
     {"position RECORD", "store a position: the 11 characters \"0WP\" takes (e.g. 152020003E8)"},
     {"move-scale X", "moves take X (0 to 1) times their true time"},
     {"clear", "remove all reply faults, a pending alarm-once and home-sensor-fail"},
@@ -219,6 +221,18 @@ ConsoleResult runConsoleCommand(ControllerModel& model, const QString& line, qin
         model.setPositionInputs(*bits);
         return ok(QStringLiteral("inputs %1").arg(*bits));
     }
+    if (command == QStringLiteral("home-ls")) {
+        const QString state = words.size() == 2 ? words[1] : QString();
+        if (state == QStringLiteral("on"))
+            model.setHomeSensor(true);
+        else if (state == QStringLiteral("off"))
+            model.setHomeSensor(false);
+        else if (state == QStringLiteral("auto"))
+            model.setHomeSensor(std::nullopt);
+        else
+            return error(QStringLiteral("usage: home-ls on|off|auto"));
+        return ok(QStringLiteral("home-ls ") + state);
+    }
     if (command == QStringLiteral("position")) {
         const auto parsed = words.size() == 2 ? PositionTable::parse(words[1].toLatin1()) : std::nullopt;
         if (!parsed)
@@ -239,6 +253,14 @@ ConsoleResult runConsoleCommand(ControllerModel& model, const QString& line, qin
         if (command == QStringLiteral("clear")) {
             model.faults().clear();
             return ok(command);
+        }
+        if (command == QStringLiteral("registers")) {
+            QStringList contents;
+            for (const char* number : {"105", "106", "107"})
+                contents << QStringLiteral("%1=%2")
+                                .arg(QLatin1String(number))
+                                .arg(*model.state().readRegister(number), 2, 16, QLatin1Char('0'));
+            return ok(QStringLiteral("registers ") + contents.join(u' ').toUpper());
         }
         if (command == QStringLiteral("status"))
             return {QStringLiteral("status ") + model.describe(nowMs), {}, false};

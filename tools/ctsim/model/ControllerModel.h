@@ -40,6 +40,8 @@ public:
     Outputs stray(QByteArrayView bytes, qint64 nowMs);
     // The active POSI1/2/4 inputs (bits 1, 2, 4).
     void setPositionInputs(int bits);
+    // The HOME LS input held active or inactive; none: active while the slide stands at 0.
+    void setHomeSensor(std::optional<bool> active) { m_state.homeSensorForced = active; }
     // Move durations are multiplied by this factor (0 to 1; 1 = true speed).
     void setMoveTimeScale(double scale);
     // Stores a position as "0WP" would, whatever the mode; the slide does not move.

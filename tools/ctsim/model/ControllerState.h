@@ -31,6 +31,8 @@ struct ControllerState {
     quint8 alarm = alarm::None; // latched alarm, cleared by "0%C"
     bool emergencyInput = false;
     quint8 positionInputs = 0; // POSI1/2/4 inputs that are active (bits 1, 2, 4)
+    // The HOME LS input as the operator set it; none: active while the slide stands at 0.
+    std::optional<bool> homeSensorForced;
 
     // What the reset command does: homing lost, outputs off, external start mode, alarms cleared unless the
     // emergency stop is still active. Parameters, positions and the slide's place are kept.
@@ -40,7 +42,7 @@ struct ControllerState {
     int outputCode() const { return (outputBits >> 1) & 3; }
     void setOutputCode(int code);
 
-    bool homeSensorActive() const { return presentPulse == 0; }
+    bool homeSensorActive() const { return homeSensorForced.value_or(presentPulse == 0); }
 
     // Input/output registers "105", "106", "107". Inputs read 0 while active, unused input bits read 1.
     std::optional<quint8> readRegister(QByteArrayView number) const;
