@@ -51,6 +51,7 @@ public:
     Answer message(const QString& text, Buttons buttons, Icon, const QString&) override {
         switch (buttons) {
         case Buttons::YesNo:
+        case Buttons::YesNoDefaultNo:
             return Answer::Yes;
         case Buttons::YesNoCancel:
             return Answer::No;

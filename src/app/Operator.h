@@ -5,7 +5,8 @@
 
 namespace zovi {
 
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+// YesNoDefaultNo: a question whose safe answer is No; Enter and Escape answer No.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
 enum class Icon { None, Question, Exclamation, Information };
 enum class Answer { Ok, Cancel, Yes, No };
 

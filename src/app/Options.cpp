@@ -18,6 +18,10 @@ int parsePortNumber(const QString& text) {
 
 } // namespace
 
+bool autoBackupEnabled(const AppContext& ctx) {
+    return ctx.settings.readInt(QStringLiteral("AutoBackup"), 1) != 0;
+}
+
 QString storedPortDevice(const AppContext& ctx, int portNo) {
     return ctx.settings.readText(portDeviceKey(portNo), QString());
 }
@@ -53,6 +57,7 @@ OptionsForm loadOptionsForm(AppContext& ctx) {
     form.language = ctx.lang.LangNo == 1 ? 0 : 1;
     form.portOccupy = opt.PortOccupyFlag;
     form.dispPulsPosi = opt.PlsPosFlag;
+    form.autoBackup = autoBackupEnabled(ctx);
     form.currentDownEnabled = form.changeBk;
     if (form.changeBk)
         form.currentDown = opt.BkCdCode == 0 ? 1 : 0;
@@ -110,6 +115,7 @@ void applyOptionsOk(AppContext& ctx, const OptionsForm& form) {
         opt.PulsDispChangeFlag = true;
     opt.PlsPosFlag = form.dispPulsPosi;
     ctx.settings.writeInt(QStringLiteral("PLSPos"), form.dispPulsPosi ? 1 : 0);
+    ctx.settings.writeInt(QStringLiteral("AutoBackup"), form.autoBackup ? 1 : 0);
 }
 
 QString languageChangeNotice(const AppContext& ctx) {

@@ -19,7 +19,11 @@ struct OptionsForm {
     int currentDown = 0; // 0: optCurrentDown(0) "carried out", 1: optCurrentDown(1)
     int language = 1;    // 0: optLanguege(0) Japanese, 1: optLanguege(1) English
     bool dispPulsPosi = false;
+    bool autoBackup = true; // chkAutoBackup
 };
+
+// The setting "AutoBackup": the controller's data are backed up before every write (on by default).
+bool autoBackupEnabled(const AppContext& ctx);
 
 // The serial device a port number stands for: the stored "PortDevice<n>", else the platform's name
 // ("COMn" on Windows, /dev/ttyS<n-1> elsewhere).

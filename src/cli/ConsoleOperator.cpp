@@ -31,6 +31,7 @@ Answer answerFor(Buttons buttons, bool yes) {
     case Buttons::OkCancel:
         return yes ? Answer::Ok : Answer::Cancel;
     case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo:
         return yes ? Answer::Yes : Answer::No;
     case Buttons::YesNoCancel:
         return yes ? Answer::Yes : Answer::Cancel;

@@ -50,14 +50,7 @@ ParameterCommands::ParameterCommands(AppContext& ctx, DeviceCatalogue& catalogue
     , link_(link) {}
 
 void ParameterCommands::run(ParameterCommand command) {
-    if (model_.ParaBusyFlag || ctx_.operation.CtBusyFlag || link_.link.busy()) {
-        ctx_.op.beep();
-        return;
-    }
-    model_.ParametaCMDBTN_Muko();
-    model_.ParaBusyFlag = true;
-    window_.showModel();
-    const auto operation = [this, command] {
+    runBracketed(talksToController(command), [this, command] {
         switch (command) {
         case ParameterCommand::ReadFile:
             ReadParaFileProc();
@@ -78,8 +71,22 @@ void ParameterCommands::run(ParameterCommand command) {
             ParaCtShogoProc();
             break;
         }
-    };
-    if (talksToController(command)) {
+    });
+}
+
+void ParameterCommands::openChosenFile(const QString& path) {
+    runBracketed(false, [this, &path] { ReadParaFileProc(path); });
+}
+
+void ParameterCommands::runBracketed(bool withController, const std::function<void()>& operation) {
+    if (model_.ParaBusyFlag || ctx_.operation.CtBusyFlag || link_.link.busy()) {
+        ctx_.op.beep();
+        return;
+    }
+    model_.ParametaCMDBTN_Muko();
+    model_.ParaBusyFlag = true;
+    window_.showModel();
+    if (withController) {
         ctx_.operation.CtBusyFlag = true;
         exchangeBracket(operation);
         ctx_.operation.CtBusyFlag = false;
@@ -149,7 +156,7 @@ bool ParameterCommands::openFile(const QString& path, bool forWindow) {
     return true;
 }
 
-bool ParameterCommands::ReadParaFileProc() {
+bool ParameterCommands::ReadParaFileProc(const std::optional<QString>& chosen) {
     ParameterState& state = ctx_.parameters;
     if (state.ParaChangeFlag) {
         switch (ctx_.op.message(ctx_.msg(429), Buttons::YesNoCancel, Icon::Question)) {
@@ -164,9 +171,12 @@ bool ParameterCommands::ReadParaFileProc() {
             return false;
         }
     }
-    FileDialogRequest request = parameterFileDialog(ctx_, 430);
-    request.mustExist = true;
-    const auto path = ctx_.op.openFile(request);
+    std::optional<QString> path = chosen;
+    if (!path) {
+        FileDialogRequest request = parameterFileDialog(ctx_, 430);
+        request.mustExist = true;
+        path = ctx_.op.openFile(request);
+    }
     if (!path || !openFile(*path, true))
         return false;
     ParaDA2Hensu(state);
@@ -263,6 +273,11 @@ int ParameterCommands::ParametaWriteProc() {
             link_.progress.close();
             return 1;
         }
+    }
+    if (beforeWrite && !beforeWrite()) {
+        link_.progress.close();
+        link_.link.ReleaseCommPort();
+        return 1;
     }
     if (transfer.WriteParadataToCt(*blocks) != 0)
         return 1;

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace zovi {
 
@@ -56,15 +57,22 @@ public:
     // The main window's bracket around a command that talks to the controller: the main window's
     // controls that start another exchange are disabled meanwhile. By default the command just runs.
     std::function<void(const std::function<void()>&)> exchangeBracket;
+    // Runs after the write's checks and questions, just before the first block is sent (the backup
+    // of what the controller holds); false ends the write with nothing sent.
+    std::function<bool()> beforeWrite;
 
     // Runs a button's command with the six buttons disabled and ParaBusyFlag set (CtBusyFlag as well
     // for the controller's). Refused with a beep while another command or exchange runs.
     void run(ParameterCommand command);
+    // Open of a file chosen elsewhere (a backup being restored), run as the Open button's command.
+    void openChosenFile(const QString& path);
 
     // Each command tells how it ended (the window ignores it, the command line reports it): the
     // bools are true when done; the ints are 0 when done (a verification: its result was shown),
     // 1 when the operator declined or something failed (already reported).
-    bool ReadParaFileProc();
+    // Open: the save question for changed parameters, then the file chosen in the open dialog, or
+    // `chosen` without a dialog (a backup being restored).
+    bool ReadParaFileProc(const std::optional<QString>& chosen = std::nullopt);
     // True when the file was written.
     bool SaveParaFileProc();
     int ParaFileShogoProc();
@@ -79,6 +87,9 @@ public:
     ParameterTransfer transfer;
 
 private:
+    // The bracket of run: refused with a beep while something runs, else the six buttons disabled
+    // and ParaBusyFlag set (and CtBusyFlag inside the exchange bracket `withController`).
+    void runBracketed(bool withController, const std::function<void()>& operation);
     // OpenParaFile with its messages; `forWindow` also refuses what the window cannot show (the 15
     // values of an older JM file, an actuator missing from the device list). False when not read;
     // the staging table is then as it was.

@@ -42,6 +42,10 @@ ParameterTransfer::ParameterTransfer(AppContext& ctx, CtLink& link, ProgressView
     , progress_(progress) {}
 
 int ParameterTransfer::GetParametaValueProc() {
+    return GetParametaValueProc(ctx_.parameters.ParaFileData);
+}
+
+int ParameterTransfer::GetParametaValueProc(ParaSlots& staging) {
     if (link_.OpenCommPort() != 0)
         return 1;
     if (link_.CheckCommPort() != 0) {
@@ -71,7 +75,6 @@ int ParameterTransfer::GetParametaValueProc() {
         progress_.step(i + 1);
     }
     ParaBlockText = digits;
-    ParaSlots& staging = ctx_.parameters.ParaFileData;
     staging[0] = QString();
     decodeParameterBlocks(digits, staging);
     progress_.close();

@@ -25,6 +25,9 @@ public:
     // 1. A reply whose block number or digits cannot be used fails the read with a message and leaves
     // the staging table as it was.
     int GetParametaValueProc();
+    // The same read into another staging table (the backup before a write): the window's staging
+    // table, set and form are not touched.
+    int GetParametaValueProc(ParaSlots& staging);
     // ParaKakikomimaeCheck: 0 when no stored position lies beyond the set's Stroke, 1 when some do
     // (OverStrokeList "2,"), -1 when the exchange failed. The progress window stays open unless the
     // exchange failed.

@@ -42,7 +42,7 @@ PositionTransfer::PositionTransfer(AppContext& ctx, PositionTable& table, Device
 int PositionTransfer::readFromCt() {
     if (!askBeforeReading() || !settleDeviceBeforeReading())
         return 1;
-    if (readPositionsIntoStaging(751) != 0)
+    if (readPositionsIntoStaging(table_.workPosDA) != 0)
         return 1;
     table_.takeWorkPosDA();
     table_.Disp_PosiData3();
@@ -92,7 +92,7 @@ void PositionTransfer::adoptControllerDevice() {
     refreshMmColumn(dev, table_);
 }
 
-int PositionTransfer::readPositionsIntoStaging(int cancelText) {
+int PositionTransfer::readPositionsIntoStaging(PositionArray& staging, int cancelText) {
     if (link_.OpenCommPort() != 0 || link_.CheckCommPort() != 0) {
         link_.ReleaseCommPort();
         return 1;
@@ -121,7 +121,7 @@ int PositionTransfer::readPositionsIntoStaging(int cancelText) {
     modes_.GetVersionNo();
     progress_.close();
     for (int n = 1; n <= PositionTable::kPositions; ++n) {
-        auto& row = table_.workPosDA[n];
+        auto& row = staging[n];
         row[PfVel] = records[n].vel;
         row[PfAcc] = records[n].acc;
         row[PfOut] = records[n].out;
@@ -141,6 +141,11 @@ int PositionTransfer::writeToCt() {
         return 1;
     if (!confirmDeviceBeforeWriting())
         return 1;
+    if (beforeWrite && !beforeWrite()) {
+        progress_.close();
+        link_.ReleaseCommPort();
+        return 1;
+    }
     if (WritePosidataToCt() != 0)
         return 1;
     ctx_.op.message(ctx_.msg(466));
@@ -254,7 +259,7 @@ int PositionTransfer::PosiDataCtShogo() {
         ctx_.op.message(ctx_.texts.joined({401, 402}));
         return 1;
     }
-    if (readPositionsIntoStaging(402) != 0)
+    if (readPositionsIntoStaging(table_.workPosDA, 402) != 0)
         return 1;
     const int result = table_.PosiDataSyogoProc();
     link_.ReleaseCommPort();

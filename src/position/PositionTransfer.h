@@ -1,5 +1,7 @@
 #pragma once
 
+#include "position/PositionTable.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -13,7 +15,6 @@ class CtCommands;
 class CtLink;
 class DeviceCatalogue;
 class DeviceView;
-class PositionTable;
 class ProgressView;
 
 // The position table's exchanges with the controller: Read from C/T, Write to C/T and the
@@ -29,6 +30,9 @@ public:
 
     // Save As, offered before a read over a table that holds data; reading goes on whatever it does.
     std::function<void()> saveAs;
+    // Runs after the write's checks and confirmations, just before the first record is sent (the
+    // backup of what the controller holds); false ends the write with nothing sent.
+    std::function<bool()> beforeWrite;
 
     // Read from C/T: 0 when the table shows the controller's positions.
     int readFromCt();
@@ -44,6 +48,12 @@ public:
     // Sends every position whose PosErrFlags entry is clear: 0 when all went through.
     int WritePosidataToCt();
 
+    // Port, the three "0RP" records with the progress window, the version query, and the decoding into
+    // `staging` (VEL, ACC, OUT and pulses of rows 1 to 3). 0 on success; otherwise `staging` is
+    // untouched. `cancelText` closes the message about an unreadable record. Neither the grid nor
+    // PosiDataArray is touched, and the port stays open after a success.
+    int readPositionsIntoStaging(PositionArray& staging, int cancelText = 751);
+
     // Per position 1 to 3: the last "0RP" reply, or the data built for "0WP".
     std::array<QByteArray, 4> PosRecordText;
     // The stroke parameter in pulses, from parameter block 10.
@@ -56,10 +66,6 @@ private:
     void adoptControllerDevice();
     // The controller's actuator against the program's before a write; false when the operator stops.
     bool confirmDeviceBeforeWriting();
-    // Port, the three "0RP" records with the progress window, the version query, and the decoding into
-    // workPosDA. 0 on success; otherwise workPosDA is untouched. `cancelText` closes the message about
-    // an unreadable record.
-    int readPositionsIntoStaging(int cancelText);
     // The soft-limit list "1,3," of the positions beyond StrokeLimitPulse.
     QString positionsBeyondStroke() const;
     void endPreCheck();

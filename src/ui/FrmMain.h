@@ -29,6 +29,7 @@ namespace zovi {
 class AppContext;
 class Desktop;
 class DeviceCatalogue;
+class ParameterCommands;
 class PositionButton;
 class PositionFiles;
 class PositionGridModel;
@@ -197,6 +198,8 @@ public slots:
     void mnuModeGaibu_Click();
     void mnuEdit_Click();
     void mnuWindow_Click();
+    // File > Restore from Backup (FrmBackupsMain.cpp).
+    void mnuFileRestore_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -224,6 +227,10 @@ private:
     // Runs one of Read from C/T, Write to C/T or the verification against the controller over the
     // controller session, the device catalogue, frmTrance and the device display; nothing without them.
     void runTransfer(const std::function<void(PositionTransfer&)>& command);
+    // The backup of what the controller holds, taken by each write just before its first write
+    // frame (FrmBackupsMain.cpp).
+    void backUpBeforeWriting(PositionTransfer& transfer);
+    void backUpBeforeWriting(ParameterCommands& commands);
 
     // The members of the enable groups (FrmMainEnabling.cpp).
     void enableCommandButtons(bool enabled);
@@ -320,6 +327,7 @@ private:
     QAction* mnuFileNew = nullptr;
     QAction* mnuFileOpen = nullptr;
     QAction* mnuFileGetfromCt = nullptr;
+    QAction* mnuFileRestore = nullptr;
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileSaveAs = nullptr;
     QAction* mnuFileLoadtoCt = nullptr;

@@ -47,6 +47,11 @@ void FrmMain::buildMenus() {
     mnuFileNew = menuItem(mnuFile, "mnuFileNew", 252, texts);
     mnuFileOpen = menuItem(mnuFile, "mnuFileOpen", 253, texts);
     mnuFileGetfromCt = menuItem(mnuFile, "mnuFileGetfromCt", 254, texts);
+    // --- Restore from Backup: enabled and disabled with File > Open.
+    mnuFileRestore = menuItem(mnuFile, "mnuFileRestore", 830, texts);
+    connect(mnuFileOpen, &QAction::enabledChanged, mnuFileRestore, &QAction::setEnabled);
+    connect(mnuFileRestore, &QAction::triggered, this, &FrmMain::mnuFileRestore_Click);
+    // --- end of Restore from Backup
     mnuFile->addSeparator();
     mnuFileSave = menuItem(mnuFile, "mnuFileSave", 255, texts);
     mnuFileSaveAs = menuItem(mnuFile, "mnuFileSaveAs", 256, texts);

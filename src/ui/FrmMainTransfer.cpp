@@ -17,6 +17,7 @@ void FrmMain::runTransfer(const std::function<void(PositionTransfer&)>& command)
     transfer.saveAs = [this] {
         runSaveAs();
     };
+    backUpBeforeWriting(transfer);
     command(transfer);
 }
 

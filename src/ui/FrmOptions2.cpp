@@ -174,6 +174,10 @@ QWidget* FrmOptions2::buildEtcTab() {
     layout->addLayout(breakRow);
     lblTyuijikou = noteLabel(page, "lblTyuijikou", 102, texts);
     layout->addWidget(lblTyuijikou);
+    layout->addSpacing(px(120));
+    chkAutoBackup = named(new QCheckBox(page), "chkAutoBackup");
+    setCaption(chkAutoBackup, 833, texts);
+    layout->addWidget(chkAutoBackup);
     layout->addStretch();
     connect(chkChangeBk, &QCheckBox::clicked, this, &FrmOptions2::chkChangeBk_Click);
     return page;
@@ -221,6 +225,7 @@ void FrmOptions2::showForm(const OptionsForm& form) {
         option->setEnabled(form.currentDownEnabled);
     optLanguege[form.language == 0 ? 0 : 1]->setChecked(true);
     chkDispPulsPosi->setChecked(form.dispPulsPosi);
+    chkAutoBackup->setChecked(form.autoBackup);
     refreshPortDevice();
 }
 
@@ -237,6 +242,7 @@ OptionsForm FrmOptions2::currentForm() const {
     form.currentDown = optCurrentDown[1]->isChecked() ? 1 : 0;
     form.language = optLanguege[0]->isChecked() ? 0 : 1;
     form.dispPulsPosi = chkDispPulsPosi->isChecked();
+    form.autoBackup = chkAutoBackup->isChecked();
     return form;
 }
 

@@ -58,6 +58,7 @@ private:
     QGroupBox* framLanguege = nullptr;
     QRadioButton* optLanguege[2] = {};
     QCheckBox* chkDispPulsPosi = nullptr;
+    QCheckBox* chkAutoBackup = nullptr;
     int shownPortNo_ = 0;
 };
 

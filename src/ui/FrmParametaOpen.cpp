@@ -40,6 +40,7 @@ void FrmMain::mnuShowParameta_Click() {
     window->commands().exchangeBracket = [this](const std::function<void()>& exchange) {
         runExchange(exchange);
     };
+    backUpBeforeWriting(window->commands());
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
 }

@@ -80,6 +80,11 @@ Answer WidgetOperator::message(const QString& text, Buttons buttons, Icon icon, 
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    case Buttons::YesNoDefaultNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        break;
     }
     switch (box.exec()) {
     case QMessageBox::Ok:

@@ -6,6 +6,8 @@ Answer ScriptedOperator::message(const QString& text, Buttons buttons, Icon icon
     messages.append({text, buttons, icon, title});
     if (!answers_.isEmpty())
         return answers_.dequeue();
+    if (buttons == Buttons::YesNoDefaultNo)
+        return Answer::No;
     return (buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel) ? Answer::Yes : Answer::Ok;
 }
 

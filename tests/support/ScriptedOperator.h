@@ -9,8 +9,8 @@
 namespace zovi::test {
 
 // Answers message boxes and file dialogs from queues and records everything shown.
-// A message with no scripted answer gets the first button's answer (OK or Yes); a file dialog
-// with no scripted answer is cancelled.
+// A message with no scripted answer gets the default button's answer (OK or Yes; No for
+// YesNoDefaultNo); a file dialog with no scripted answer is cancelled.
 class ScriptedOperator : public Operator {
 public:
     struct Shown {

@@ -44,6 +44,7 @@ void TestFrmMainTransfer::controlsWhileAndAfter() {
     QCOMPARE(during, commands + QStringList{u"Reading data from controller..."_s});
     QCOMPARE(c.find<QLabel>(u"lblFileName"_s)->text(), u"Inside of C/T"_s);
 
+    c.t.settings.writeInt(u"AutoBackup"_s, 0); // the backup before a write has its own suite
     for (const QByteArray& reply : QByteArrayList{"0CM1", "0RD10004E2002020202FF"} + device)
         c.port->scriptText(reply + "\r\n");
     c.port->scriptText("0WP152020007D0\r\n"); // and position 2 gets no answer
