@@ -1,6 +1,5 @@
-// The printout without a printer: the data gathered from the grid, a position file, a parameter file or
-// the controller with their failures, the printed values of the option parameters, and where the page
-// puts its parts.
+// The printout without a printer: the data gathered from a position file, a parameter file or the
+// controller with their failures, and where the page puts its parts.
 #include "device/Conversion.h"
 #include "device/DeviceFixture.h"
 #include "parameter/ParameterTable.h"
@@ -15,7 +14,6 @@
 using namespace zovi;
 using namespace zovi::test;
 using namespace Qt::StringLiterals;
-using Grid = PositionGridModel;
 
 namespace {
 
@@ -46,16 +44,6 @@ struct Rig : DeviceFixture {
         table.setCurrentDataName(u"New Data"_s);
         preparation.deviceTypeName = u"VQ- 28L-100"_s;
     }
-    void fillGrid() {
-        const QList<QStringList> rows = {{u"5"_s, u"2"_s, u"20"_s, u"pick-up"_s},
-                                         {u"9"_s, u"3"_s, u"60"_s, QString()},
-                                         {u"1"_s, u"1"_s, u"100.000"_s, u"end"_s}};
-        for (int p = 1; p <= 3; ++p) {
-            for (int c = 0; c < 4; ++c)
-                grid.setText(p, QList{Grid::ColVel, Grid::ColAcc, Grid::ColMm, Grid::ColComment}[c],
-                             rows[p - 1][c]);
-        }
-    }
     QString file(const QString& name, const QByteArray& bytes) {
         write(name, bytes);
         return dir.filePath(name);
@@ -70,7 +58,7 @@ struct Rig : DeviceFixture {
         return shown.join(u" / "_s);
     }
 
-    Grid grid{t.ctx.texts};
+    PositionGridModel grid{t.ctx.texts};
     PositionTable table{t.ctx, grid};
     FileView view;
     PositionFiles files{t.ctx, table, view};
@@ -78,29 +66,11 @@ struct Rig : DeviceFixture {
 };
 
 PrintRequest positionsFrom(PrintRequest::PositionSource source, const QString& file = {}) {
-    PrintRequest request;
-    request.positionSource = source;
-    request.positionFile = file;
-    return request;
+    return PrintRequest{true, source, file, false, {}, {}};
 }
 
 PrintRequest parametersFrom(PrintRequest::ParameterSource source, const QString& file = {}) {
-    PrintRequest request;
-    request.positions = false;
-    request.parameters = true;
-    request.parameterSource = source;
-    request.parameterFile = file;
-    return request;
-}
-
-// The text items of a page as "x,y:text" and the rules as "rule y".
-QStringList items(const PrintPage& page) {
-    QStringList shown;
-    for (const PrintText& text : page.texts)
-        shown << u"%1,%2:%3"_s.arg(text.x).arg(text.y).arg(text.text);
-    for (const PrintRule& rule : page.rules)
-        shown << u"rule %1-%2 at %3"_s.arg(rule.left).arg(rule.right).arg(rule.y);
-    return shown;
+    return PrintRequest{false, {}, {}, true, source, file};
 }
 
 } // namespace
@@ -108,41 +78,13 @@ QStringList items(const PrintPage& page) {
 class TestPrint : public QObject {
     Q_OBJECT
 private slots:
-    void positionsFromTheGrid();
     void positionsFromAFile_data();
     void positionsFromAFile();
     void parameters_data();
     void parameters();
-    void optionValueTexts_data();
-    void optionValueTexts();
     void pageLayout_data();
     void pageLayout();
-    void longParameterPartGoesOnAnotherPage();
 };
-
-// The grid passes the print's guard checks and is copied to the staging table, whose row 0 takes the
-// headings; the device line carries "(Old)" for the old type only. An empty position ends the print.
-void TestPrint::positionsFromTheGrid() {
-    Rig r;
-    QVERIFY(!r.prepare(positionsFrom(PrintRequest::PositionSource::Grid)));
-    QVERIFY2(r.t.op.lastText().startsWith(u"No data in the list."_s), qPrintable(r.t.op.lastText()));
-
-    r.fillGrid();
-    r.t.ctx.options.PlsPosFlag = true;
-    auto printout = r.prepare(positionsFrom(PrintRequest::PositionSource::Grid));
-    QVERIFY(printout && printout->positions && !printout->parameters);
-    QCOMPARE(printout->positions->deviceLine, u"Type of VQ : VQ- 28L-100"_s);
-    QCOMPARE(Rig::rows(*printout->positions),
-             u"No.|VEL|ACC|Posi(mm)|Posi(Pulse)|Comment / 1|5|2|20|4000|pick-up / "
-             u"2|9|3|60|12000| / 3|1|1|100.000|20000|end"_s);
-    QCOMPARE(r.table.workPosDA[0][PfComment].toString(), u"Comment"_s);
-    QVERIFY(printout->pulseColumn);
-    QCOMPARE(printout->dataName, u"New Data"_s);
-
-    r.t.ctx.device.IsNewType = false;
-    printout = r.prepare(positionsFrom(PrintRequest::PositionSource::Grid));
-    QCOMPARE(printout->positions->deviceLine, u"Type of VQ : VQ- 28L-100  (Old)"_s);
-}
 
 void TestPrint::positionsFromAFile_data() {
     QTest::addColumn<QByteArray>("bytes");
@@ -157,9 +99,6 @@ void TestPrint::positionsFromAFile_data() {
         << kPositionFile << 2
         << headings + u"1|5|2|20.000|4000|pick-up / 2|9|3|60.000|12000| / 3|1|1|100.000|20000|end"_s
         << QString();
-    QTest::newRow("beyond what mm can show")
-        << QByteArray(kPositionFile).replace("20000", "2000000") << 2
-        << headings + u"1|5|2||4000|pick-up / 2|9|3||12000| / 3|1|1||2000000|end"_s << noMm;
     QTest::newRow("no lead to compute with")
         << kPositionFile << 0 << headings + u"1|5|2||4000|pick-up / 2|9|3||12000| / 3|1|1||20000|end"_s
         << noMm;
@@ -199,10 +138,6 @@ void TestPrint::parameters_data() {
     QTest::newRow("file") << u"file"_s << kParameterFile << known;
     QTest::newRow("garbled file") << u"file"_s << QByteArray("\"VQ-E1\",\"Parameter\"\r\n1,2,x\r\n")
                                   << u"Failed to reading parameter file.\r\n\r\nThe parameter file"_s;
-    QTest::newRow("older JM file")
-        << u"file"_s
-        << QByteArray("\"VQ-E1\",\"Parameter\"\r\n20000,0,20,1,4,5,10,15,20,25,30,40,50,60,6\r\n")
-        << u"Failed to reading parameter file.\r\n\r\nThe parameter file"_s;
     QTest::newRow("controller")
         << u"0"_s << QByteArray()
         << u"Inside of C/T:  1. Stroke length=30000 /  2. Home position offset=7 / 22. Actuator= 28L-100 / "
@@ -251,46 +186,15 @@ void TestPrint::parameters() {
     QCOMPARE(printout->dataName, printout->parameters->sourceName);
 }
 
-void TestPrint::optionValueTexts_data() {
-    QTest::addColumn<int>("number");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("english");
-    QTest::addColumn<QString>("japanese");
-    QTest::newRow("18 sensor") << 18 << 1 << u"Sensor"_s << u"ｾﾝｻ"_s;
-    QTest::newRow("18 pushing") << 18 << 0 << u"Pushing"_s << u"押し当て"_s;
-    QTest::newRow("21 new") << 21 << 0 << u"VQ(New)"_s << u"VQ(標準)"_s;
-    QTest::newRow("21 old") << 21 << 1 << u"VQ(Old)"_s << u"VQ(旧型)"_s;
-    QTest::newRow("21 JM") << 21 << 2 << u"JM"_s << u"JM"_s;
-    QTest::newRow("23 hold") << 23 << 1 << u"Hold"_s << u"ﾎｰﾙﾄﾞ"_s;
-    QTest::newRow("23 reset") << 23 << 0 << u"Reset"_s << u"ﾘｾｯﾄ"_s;
-    QTest::newRow("24 logic A") << 24 << 2 << u"Logic A"_s << u"A接点"_s;
-    QTest::newRow("24 logic B") << 24 << 0 << u"Logic B"_s << u"B接点"_s;
-    QTest::newRow("19 a number") << 19 << 2 << u"2"_s << u"2"_s;
-}
-
-// The option parameters print the caption of the option the parameter window shows for their value.
-void TestPrint::optionValueTexts() {
-    QFETCH(int, number);
-    QFETCH(int, value);
-    QFETCH(QString, english);
-    QFETCH(QString, japanese);
-    ParameterSet set;
-    setFieldValue(set, parameterRow(number), value);
-    TestContext en(2), ja(1);
-    QCOMPARE(parameterValueText(en.ctx.texts, set, parameterRow(number)), english);
-    QCOMPARE(parameterValueText(ja.ctx.texts, set, parameterRow(number)), japanese);
-}
-
 void TestPrint::pageLayout_data() {
     QTest::addColumn<bool>("positions");
     QTest::addColumn<bool>("pulse");
     QTest::addColumn<QStringList>("expected"); // items that must be on the page
     QTest::addColumn<QStringList>("absent");
     // LH 4 mm on a 190 x 277 mm area: rules end at 180 mm, the foot is at 69 x 4 mm.
-    const QStringList header = {u"10,4:ZO-VI"_s, u"80,4:File Name: data.vqd"_s,
-                                u"180,4:2024/05/06 07:08:09"_s, u"10,276:2024/05/06 07:08:09"_s,
-                                u"rule 10-180 at 10"_s};
-    const QStringList positionPart = {u"10,12:Type of VQ : VQ- 28L-100"_s,
+    const QStringList header = {u"10,4:ZO-VI"_s, u"180,4:2024/05/06 07:08:09"_s,
+                                u"10,276:2024/05/06 07:08:09"_s, u"rule 10-180 at 10"_s};
+    const QStringList positionPart = {u"10,12:Type of VQ : VQ- 28L-100  (Old)"_s,
                                       u"10,20:Position Data"_s,
                                       u"rule 10-180 at 28"_s,
                                       u"rule 10-180 at 32"_s,
@@ -299,7 +203,8 @@ void TestPrint::pageLayout_data() {
                                       u"80,28:Posi(mm)"_s,
                                       u"120,28:Comment"_s,
                                       u"20,44:2"_s,
-                                      u"120,52:end"_s};
+                                      u"120,52:end"_s,
+                                      u"80,4:File Name: data.vqd"_s};
     QTest::newRow("positions with the pulses")
         << true << true
         << header + positionPart + QStringList{u"100,28:Posi(Pulse)"_s,      u"100,52:20000"_s,
@@ -311,7 +216,8 @@ void TestPrint::pageLayout_data() {
         << QStringList{u"100,28:Posi(Pulse)"_s, u"100,52:20000"_s};
     QTest::newRow("parameters alone")
         << false << true
-        << header + QStringList{u"10,16:Parameters"_s, u"10,26: 1. Stroke length"_s, u"60,164:Logic B"_s}
+        << header + QStringList{u"10,16:Parameters"_s, u"10,26: 1. Stroke length"_s, u"60,164:Logic B"_s,
+                                u"80,4:File Name: Known.pmt"_s}
         << QStringList{u"10,20:Position Data"_s, u"rule 10-180 at 28"_s, u"10,60:Parameters"_s};
 }
 
@@ -322,58 +228,27 @@ void TestPrint::pageLayout() {
     QFETCH(bool, pulse);
     QFETCH(QStringList, expected);
     QFETCH(QStringList, absent);
-    TestContext t;
-    Printout printout;
-    printout.dataName = u"data.vqd"_s;
-    printout.printedAt = QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9));
-    printout.pulseColumn = pulse;
-    if (positions) {
-        PrintPositions part;
-        part.deviceLine = u"Type of VQ : VQ- 28L-100"_s;
-        part.rows = {{{u"No."_s, u"VEL"_s, u"ACC"_s, u"Posi(mm)"_s, u"Posi(Pulse)"_s, u"Comment"_s},
-                      {u"1"_s, u"5"_s, u"2"_s, u"20.000"_s, u"4000"_s, u"pick-up"_s},
-                      {u"2"_s, u"9"_s, u"3"_s, u"60.000"_s, u"12000"_s, QString()},
-                      {u"3"_s, u"1"_s, u"1"_s, u"100.000"_s, u"20000"_s, u"end"_s}}};
-        printout.positions = part;
-    }
-    PrintParameters parameters;
-    parameters.sourceName = u"Known.pmt"_s;
-    for (int n = 1; n <= 24; ++n)
-        parameters.lines[n - 1] = {t.ctx.msg(parameterRow(n).labelId), n == 24 ? u"Logic B"_s : u"20000"_s};
-    printout.parameters = parameters;
-
-    const QList<PrintPage> pages = layoutPrintout(printout, PageGeometry{4, 190, 277}, t.ctx.texts);
+    Rig r;
+    r.t.ctx.options.PlsPosFlag = pulse;
+    PrintRequest request;
+    request.positions = positions;
+    request.positionSource = PrintRequest::PositionSource::File;
+    request.positionFile = r.file(u"data.vqd"_s, kPositionFile);
+    request.parameters = true;
+    request.parameterSource = PrintRequest::ParameterSource::File;
+    request.parameterFile = r.file(u"Known.pmt"_s, kParameterFile);
+    const QList<PrintPage> pages =
+        layoutPrintout(*r.prepare(request), PageGeometry{4, 190, 277}, r.t.ctx.texts);
     QCOMPARE(pages.size(), 1);
-    const QStringList shown = items(pages[0]);
+    QStringList shown;
+    for (const PrintText& text : pages[0].texts)
+        shown << u"%1,%2:%3"_s.arg(text.x).arg(text.y).arg(text.text);
+    for (const PrintRule& rule : pages[0].rules)
+        shown << u"rule %1-%2 at %3"_s.arg(rule.left).arg(rule.right).arg(rule.y);
     for (const QString& item : expected)
         QVERIFY2(shown.contains(item), qPrintable(item + u"\n"_s + shown.join(u'\n')));
     for (const QString& item : absent)
         QVERIFY2(!shown.contains(item), qPrintable(item));
-}
-
-// Parameter lines that would reach the foot continue on a further page under the header and the
-// parameters' heading; none is lost or printed twice.
-void TestPrint::longParameterPartGoesOnAnotherPage() {
-    TestContext t;
-    Printout printout;
-    PrintParameters parameters;
-    for (int n = 1; n <= 24; ++n)
-        parameters.lines[n - 1] = {u"label %1"_s.arg(n), QString::number(n)};
-    printout.parameters = parameters;
-    const QList<PrintPage> pages = layoutPrintout(printout, PageGeometry{4, 190, 120}, t.ctx.texts);
-    QCOMPARE(pages.size(), 2);
-    QStringList labels;
-    for (const PrintPage& page : pages) {
-        QVERIFY(items(page).contains(u"10,16:Parameters"_s));
-        for (const PrintText& text : page.texts) {
-            if (text.text.startsWith(u"label"_s)) {
-                labels << text.text;
-                QVERIFY2(text.y + 4 <= (30 - 2) * 4, qPrintable(text.text));
-            }
-        }
-    }
-    QCOMPARE(labels.size(), 24);
-    QCOMPARE(labels.last(), u"label 24"_s);
 }
 
 QTEST_MAIN(TestPrint)
