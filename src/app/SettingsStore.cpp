@@ -50,6 +50,13 @@ QString QtSettingsStore::fileName() const {
     return settings_->fileName();
 }
 
+QStringList QtSettingsStore::keys() const {
+    settings_->beginGroup(kSection);
+    const QStringList keys = settings_->childKeys();
+    settings_->endGroup();
+    return keys;
+}
+
 QString MemorySettingsStore::readText(const QString& key, const QString& defaultValue) const {
     return values_.value(key, defaultValue);
 }

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QSettings;
@@ -31,6 +32,8 @@ public:
     void writeText(const QString& key, const QString& value) override;
     void remove(const QString& key) override;
     QString fileName() const;
+    // Every key of the section, for a run that works on a copy of the settings.
+    QStringList keys() const;
 
 private:
     std::unique_ptr<QSettings> settings_;

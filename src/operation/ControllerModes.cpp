@@ -20,15 +20,17 @@ bool ControllerModes::openAndCheck() {
     return link_.OpenCommPort() == 0 && link_.CheckCommPort() == 0;
 }
 
-void ControllerModes::mnuModeGaibu_Click() {
+int ControllerModes::mnuModeGaibu_Click() {
     controls_.CMDBTN_Muko();
     controls_.ToolBar_Muko();
+    int result = 1;
     if (ctx_.op.message(ctx_.texts.joined({492, 493}), Buttons::YesNo, Icon::Question) == Answer::Yes) {
         if (openAndCheck()) {
             link_.state.TimeoutMsec = 5000;
-            if (link_.SendCtCommand(QByteArrayLiteral("0CM"), 6, QByteArrayLiteral("0")) == 0)
+            if (link_.SendCtCommand(QByteArrayLiteral("0CM"), 6, QByteArrayLiteral("0")) == 0) {
                 ctx_.op.message(ctx_.msg(495));
-            else
+                result = 0;
+            } else
                 ctx_.op.message(ctx_.texts.joined({508, 494}));
         } else {
             ctx_.op.message(ctx_.texts.joined({508, 494}));
@@ -38,32 +40,38 @@ void ControllerModes::mnuModeGaibu_Click() {
     link_.ReleaseCommPort();
     controls_.CMDBTN_Yuko();
     controls_.ToolBar_Yuko();
+    return result;
 }
 
-void ControllerModes::mnuModeTrancefer_Click() {
+int ControllerModes::mnuModeTrancefer_Click() {
     controls_.CMDBTN_Muko();
     controls_.ToolBar_Muko();
+    int result = 1;
     if (ctx_.op.message(ctx_.texts.joined({496, 493}), Buttons::YesNo, Icon::Question) == Answer::Yes) {
         ctx_.operation.CtBusyFlag = true;
         if (openAndCheck()) {
             link_.ReleaseCommPort();
             ctx_.op.message(ctx_.msg(497));
+            result = 0;
         }
     }
     link_.ReleaseCommPort();
     controls_.CMDBTN_Yuko();
     controls_.ToolBar_Yuko();
     ctx_.operation.CtBusyFlag = false;
+    return result;
 }
 
-void ControllerModes::mnuShowCtversion_Click() {
+int ControllerModes::mnuShowCtversion_Click() {
     ctx_.operation.CtBusyFlag = true;
+    int result = 1;
     controls_.CMDBTN_Muko();
     controls_.ToolBar_Muko();
     controls_.Menyu_Muko();
     if (openAndCheck() && GetVersionNo() == 0) {
         ctx_.op.message(ctx_.msg(601) + VersionText + ctx_.msg(602));
         link_.ReleaseCommPort();
+        result = 0;
     } else {
         ctx_.op.message(ctx_.msg(600));
     }
@@ -71,6 +79,7 @@ void ControllerModes::mnuShowCtversion_Click() {
     controls_.ToolBar_Yuko();
     controls_.Menyu_Yuko();
     ctx_.operation.CtBusyFlag = false;
+    return result;
 }
 
 int ControllerModes::GetVersionNo() {
@@ -89,15 +98,17 @@ int ControllerModes::GetVersionNo() {
     return 1;
 }
 
-void ControllerModes::cmdReset_Click() {
+int ControllerModes::cmdReset_Click() {
     controls_.setResetEnabled(false);
     ctx_.operation.CtBusyFlag = true;
     link_.state.TimeoutMsec = 5000;
-    if (link_.SendCtCommand(QByteArrayLiteral("0%C"), 7) == 0)
+    const int result = link_.SendCtCommand(QByteArrayLiteral("0%C"), 7) == 0 ? 0 : 1;
+    if (result == 0)
         alarms_.clearAlarm();
     link_.ReleaseCommPort();
     controls_.setResetEnabled(true);
     ctx_.operation.CtBusyFlag = false;
+    return result;
 }
 
 void ControllerModes::ResetCtByCommand(ParameterStatusView& parameterWindow) {

@@ -22,10 +22,12 @@ public:
         , controls_(controls)
         , alarms_(alarms) {}
 
-    void mnuModeGaibu_Click();
-    void mnuModeTrancefer_Click();
-    void mnuShowCtversion_Click();
-    void cmdReset_Click();
+    // Each returns 0 when the controller did what was asked, 1 when the operator declined or the
+    // exchange failed (already reported); the window ignores it, the command line reports it.
+    int mnuModeGaibu_Click();
+    int mnuModeTrancefer_Click();
+    int mnuShowCtversion_Click();
+    int cmdReset_Click();
     // 0 when the version was read into VersionText and the status bar, 1 otherwise.
     int GetVersionNo();
     // Asks, then restarts the controller so that newly written parameters take effect.

@@ -149,31 +149,32 @@ bool ParameterCommands::openFile(const QString& path, bool forWindow) {
     return true;
 }
 
-void ParameterCommands::ReadParaFileProc() {
+bool ParameterCommands::ReadParaFileProc() {
     ParameterState& state = ctx_.parameters;
     if (state.ParaChangeFlag) {
         switch (ctx_.op.message(ctx_.msg(429), Buttons::YesNoCancel, Icon::Question)) {
         case Answer::Yes:
             // The edits are not dropped unless they were saved.
             if (!SaveParaFileProc())
-                return;
+                return false;
             break;
         case Answer::No:
             break;
         default:
-            return;
+            return false;
         }
     }
     FileDialogRequest request = parameterFileDialog(ctx_, 430);
     request.mustExist = true;
     const auto path = ctx_.op.openFile(request);
     if (!path || !openFile(*path, true))
-        return;
+        return false;
     ParaDA2Hensu(state);
     model_.title = titleWithoutExtension(state.ParaFileData[0].toString());
     model_.Disp_ParaData();
     state.ParaChangeFlag = false;
     window_.showModel();
+    return true;
 }
 
 bool ParameterCommands::SaveParaFileProc() {
@@ -202,28 +203,30 @@ QString ParameterCommands::verificationResult(const QString& heading, const QStr
            ctx_.parameters.UnmatchedParaList;
 }
 
-void ParameterCommands::ParaFileShogoProc() {
+int ParameterCommands::ParaFileShogoProc() {
     if (checkAndTakeIn() != 0)
-        return;
+        return 1;
     FileDialogRequest request = parameterFileDialog(ctx_, 421);
     request.mustExist = true;
     const auto path = ctx_.op.openFile(request);
     if (!path || !openFile(*path, false))
-        return;
+        return 1;
     ParameterState& state = ctx_.parameters;
     const bool olderJmFile = state.ParaItemCount == kOlderJmFileValues + 1;
     if (ctx_.device.IsVqSeries && olderJmFile &&
         ctx_.op.message(ctx_.texts.joined({425, 426, 427}), Buttons::OkCancel, Icon::Question) != Answer::Ok)
-        return;
+        return 1;
     // An older JM file holds parameters 1 to 15 only; what lies beyond is not compared.
     ParametaShogoProc(state, state.ParaItemCount - 1, ctx_.options.ParametaShow);
     const QString source = QLatin1Char('(') + state.ParaFileData[0].toString() + QLatin1Char(')');
     ctx_.op.message(verificationResult(ctx_.msg(428), source));
+    return 0;
 }
 
-void ParameterCommands::GetParametaValue() {
+int ParameterCommands::GetParametaValue() {
     ParameterState& state = ctx_.parameters;
-    if (transfer.GetParametaValueProc() == 0) {
+    const int result = transfer.GetParametaValueProc();
+    if (result == 0) {
         model_.title = ctx_.msg(433);
         ParaDA2Hensu(state);
         model_.Disp_ParaData();
@@ -233,35 +236,36 @@ void ParameterCommands::GetParametaValue() {
             reconcileDevice();
     }
     link_.link.ReleaseCommPort();
+    return result;
 }
 
-void ParameterCommands::ParametaWriteProc() {
+int ParameterCommands::ParametaWriteProc() {
     ParameterState& state = ctx_.parameters;
     if (ctx_.op.message(ctx_.msg(435), Buttons::YesNo, Icon::Question) != Answer::Yes) {
         link_.link.ReleaseCommPort();
-        return;
+        return 1;
     }
     if (checkAndTakeIn() != 0)
-        return;
+        return 1;
     const auto blocks = SetParaData2LngData(state.set, model_.form.useDefault);
     if (!blocks) {
         ctx_.op.message(ctx_.msg(436));
-        return;
+        return 1;
     }
     const int positions = transfer.ParaKakikomimaeCheck();
     if (positions == -1)
-        return;
+        return 1;
     if (positions == 1) {
         const QString question = ctx_.msg(437) + kParagraph + QLatin1Char('<') + ctx_.msg(409) +
                                  state.OverStrokeList + QLatin1Char('>') + kParagraph + ctx_.msg(438) +
                                  kParagraph + ctx_.msg(439);
         if (ctx_.op.message(question, Buttons::YesNo, Icon::Question) != Answer::Yes) {
             link_.progress.close();
-            return;
+            return 1;
         }
     }
     if (transfer.WriteParadataToCt(*blocks) != 0)
-        return;
+        return 1;
     ctx_.operation.MoveDataReadFlag = false;
     link_.modes.ResetCtByCommand(window_);
     transfer.wait(kResetMs);
@@ -270,17 +274,19 @@ void ParameterCommands::ParametaWriteProc() {
     if (read == 0)
         reconcileDevice();
     link_.link.ReleaseCommPort();
+    return 0;
 }
 
-void ParameterCommands::ParaCtShogoProc() {
+int ParameterCommands::ParaCtShogoProc() {
     if (checkAndTakeIn() != 0)
-        return;
+        return 1;
     if (transfer.GetParametaValueProc() != 0) {
         ctx_.op.message(ctx_.msg(418));
-        return;
+        return 1;
     }
     ParametaShogoProc(ctx_.parameters, kParameterCount, ctx_.options.ParametaShow);
     ctx_.op.message(verificationResult(ctx_.msg(419), QString()));
+    return 0;
 }
 
 void ParameterCommands::reconcileDevice() {

@@ -61,13 +61,16 @@ public:
     // for the controller's). Refused with a beep while another command or exchange runs.
     void run(ParameterCommand command);
 
-    void ReadParaFileProc();
+    // Each command tells how it ended (the window ignores it, the command line reports it): the
+    // bools are true when done; the ints are 0 when done (a verification: its result was shown),
+    // 1 when the operator declined or something failed (already reported).
+    bool ReadParaFileProc();
     // True when the file was written.
     bool SaveParaFileProc();
-    void ParaFileShogoProc();
-    void GetParametaValue();
-    void ParametaWriteProc();
-    void ParaCtShogoProc();
+    int ParaFileShogoProc();
+    int GetParametaValue();
+    int ParametaWriteProc();
+    int ParaCtShogoProc();
 
     // The checks in their order with their messages, then the take-in: 0 when the set holds the
     // window's values.
