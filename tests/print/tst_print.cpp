@@ -140,7 +140,7 @@ void TestPrint::parameters_data() {
                                   << u"Failed to reading parameter file.\r\n\r\nThe parameter file"_s;
     QTest::newRow("controller")
         << u"0"_s << QByteArray()
-        << u"Inside of C/T:  1. Stroke length=30000 /  2. Home position offset=7 / 22. Actuator= 28L-100 / "
+        << u"Inside of C/T:  1. Stroke length=1001 /  2. Home position offset=1002 / 22. Actuator= 28L-100 / "
            u"24. Emergency stop Logic=Logic A"_s;
     QTest::newRow("controller fails") << u"1"_s << QByteArray() << u"Failed to reading parameter file."_s;
 }
@@ -157,10 +157,8 @@ void TestPrint::parameters() {
     r.preparation.readController = [&] {
         ++reads;
         ParaSlots& staged = r.t.ctx.parameters.ParaFileData;
-        const QList<int> values = {30000, 7,  20, 1, 4,  5,  10, 15, 20,  25, 30,
-                                   40,    50, 60, 5, 10, 20, 1,  2,  400, 0};
         for (int n = 1; n <= 21; ++n)
-            staged[n] = values[n - 1];
+            staged[n] = 1000 + n;
         staged[22] = u" 28L-100"_s;
         staged[23] = 1;
         staged[24] = 1;
