@@ -11,6 +11,7 @@ packages=(
   xvfb xauth imagemagick
   fonts-noto-cjk fonts-ipafont-gothic fonts-dejavu-core
   xdg-utils
+  poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -428,6 +428,20 @@ private:
     QTimer* Timer2 = nullptr;
     QTimer* mmsecTimer = nullptr;
     QTimer* timerSetFocusDummy = nullptr;
+
+    // --- Printing, print preview and PDF export (FrmMainPrint.cpp; the menu items in FrmMainMenus.cpp)
+public slots:
+    void mnuFilePrintPreview_Click();
+    void mnuFileExportPdf_Click();
+
+private:
+    enum class PrintTarget { Printer, Preview, Pdf };
+    // The print selection, the data it chose and the printout on the target, with the command buttons
+    // and tool bar disabled and CtBusyFlag set meanwhile.
+    void runPrint(PrintTarget target);
+    void buildPrintMenuItems();
+    QAction* mnuFilePrintPreview = nullptr;
+    QAction* mnuFileExportPdf = nullptr;
 };
 
 } // namespace zovi

@@ -64,6 +64,11 @@ void FrmMain::buildMenus() {
     mnuFile->addSeparator();
     mnuFilePageSetup = menuItem(mnuFile, "mnuFilePageSetup", 261, texts);
     mnuFilePrint = menuItem(mnuFile, "mnuFilePrint", 262, texts);
+    // Printing: Print Preview and Export PDF after Print, usable whenever Print is.
+    mnuFilePrintPreview = menuItem(mnuFile, "mnuFilePrintPreview", 791, texts);
+    mnuFileExportPdf = menuItem(mnuFile, "mnuFileExportPdf", 792, texts);
+    buildPrintMenuItems();
+    // End of printing.
     mnuFile->addSeparator();
     mnuFileExit = menuItem(mnuFile, "mnuFileExit", 263, texts);
     bar->addMenu(mnuFile);
