@@ -35,7 +35,7 @@ bool ControllerBackup::beforePositionWrite(const std::function<int(PositionArray
     data.deviceName = deviceName;
     data.newOld = ctx_.device.IsNewType ? QStringLiteral("NEW") : QStringLiteral("OLD");
     for (int p = 1; p <= kPositionFileRecords; ++p) {
-        PositionRecord& record = data.records[p - 1];
+        PositionFileRecord& record = data.records[p - 1];
         record.vel = qint16(staging[p][PfVel].toInt());
         record.acc = qint16(staging[p][PfAcc].toInt());
         record.pulses = staging[p][PfPulse].toInt();

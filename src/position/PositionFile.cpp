@@ -152,7 +152,7 @@ QByteArray positionFileBytes(const PositionFileData& data) {
     QStringList lines;
     lines << quoted(kMarker) + QLatin1Char(',') + quoted(kKind);
     lines << quoted(data.deviceName) + QLatin1Char(',') + quoted(data.newOld);
-    for (const PositionRecord& record : data.records) {
+    for (const PositionFileRecord& record : data.records) {
         lines << QStringList{quoted(QString::number(record.vel)), quoted(QString::number(record.acc)),
                              quoted(QString::number(record.pulses)), quoted(record.comment)}
                      .join(QLatin1Char(','));
@@ -208,7 +208,7 @@ PositionFileParse parsePositionFile(const QByteArray& bytes, bool japanese) {
     constexpr qint64 min16 = std::numeric_limits<qint16>::min(), max16 = std::numeric_limits<qint16>::max();
     constexpr qint64 min32 = std::numeric_limits<qint32>::min(), max32 = std::numeric_limits<qint32>::max();
     int expectedLine = deviceLine->first + 1;
-    for (PositionRecord& record : data.records) {
+    for (PositionFileRecord& record : data.records) {
         const auto* line = lines.take();
         const auto fields = fieldsOf(line, expectedLine, 4, 4, problem);
         if (!fields)

@@ -27,7 +27,7 @@ inline constexpr int kMaxCommentLength = 20;
 inline constexpr qint64 kMaxPositionFileBytes = 64 * 1024;
 
 // One position as the file holds it.
-struct PositionRecord {
+struct PositionFileRecord {
     qint16 vel = 0;
     qint16 acc = 0;
     qint32 pulses = 0;
@@ -38,7 +38,7 @@ struct PositionFileData {
     QString deviceName;                     // line 2: the device type name the file was written for
     QString newOld = QStringLiteral("NEW"); // "NEW" or "OLD"; "OLD" for the older layout
     bool olderLayout = false;               // line 2 held the device type name only
-    std::array<PositionRecord, kPositionFileRecords> records;
+    std::array<PositionFileRecord, kPositionFileRecords> records;
 };
 
 // What keeps a file from being read; the order is that of the catalogue's texts 741 to 747.

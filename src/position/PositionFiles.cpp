@@ -71,7 +71,7 @@ int PositionFiles::SaveFileAs(const QString& path) {
     data.newOld = ctx_.device.IsNewType ? QStringLiteral("NEW") : QStringLiteral("OLD");
     for (int p = 1; p <= kPositionFileRecords; ++p) {
         const auto& row = table_.PosiDataArray[p];
-        PositionRecord& record = data.records[p - 1];
+        PositionFileRecord& record = data.records[p - 1];
         record.vel = qint16(row[PfVel].toInt());
         record.acc = qint16(row[PfAcc].toInt());
         record.pulses = row[PfPulse].toInt();
@@ -122,7 +122,7 @@ int PositionFiles::ReadPositionFile(const QString& path) {
     FileNewOld = data.newOld;
     FileTypeCaption = ctx_.msg(FileNewOld == QLatin1String("NEW") ? 148 : 149);
     for (int p = 1; p <= kPositionFileRecords; ++p) {
-        const PositionRecord& record = data.records[p - 1];
+        const PositionFileRecord& record = data.records[p - 1];
         auto& row = table_.workPosDA[p];
         row[PfVel] = record.vel;
         row[PfAcc] = record.acc;
