@@ -159,7 +159,7 @@ private slots:
             << replaced("NEW", "new") << 2 << u"Line 2: the type \"new\" is neither \"NEW\" nor \"OLD\"."_s;
     }
 
-    // A file read fills the staging copy and the file information; a refused one shows the specified box for
+    // A file read fills the staging copy and the file information; a refused one shows the not-ours box for
     // a file of another kind, else one naming the file and the line, and the open leaves the grid, arrays,
     // data name and change flag as they were.
     void readOrRefused() {
