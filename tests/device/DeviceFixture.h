@@ -22,13 +22,10 @@ struct DeviceFixture {
         QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
     }
-    // Copies one of the lists shipped beside the test program.
-    void ship(const QString& name) { QVERIFY(QFile::copy(t.folder.file(name), dir.filePath(name))); }
-    QStringList texts() const {
-        QStringList shown;
-        for (const auto& message : t.op.messages)
-            shown << message.text;
-        return shown;
+    // Copies the device lists shipped beside the test program.
+    void shipLists() {
+        for (const char* name : {"nvqdevice.lst", "vqdevice.lst", "jmdevice.lst"})
+            QVERIFY(QFile::copy(t.folder.file(QLatin1String(name)), dir.filePath(QLatin1String(name))));
     }
 
     QTemporaryDir dir;

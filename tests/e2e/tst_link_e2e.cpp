@@ -1,6 +1,4 @@
-#include "link/CtCommands.h"
 #include "link/QtSerialPort.h"
-#include "operation/ControllerModes.h"
 #include "support/SimulatedLink.h"
 
 #include <QElapsedTimer>
@@ -10,13 +8,7 @@
 using namespace zovi;
 using namespace zovi::test;
 
-namespace {
-
-struct Bench : SimulatedLink {
-    ControllerModes modes{t.ctx, link, view, view, alarms};
-};
-
-} // namespace
+using Bench = SimulatedLink;
 
 class TestLinkE2e : public QObject {
     Q_OBJECT
@@ -36,53 +28,6 @@ private slots:
             QtSerialPort other([&b](int) { return b.sim.path(); });
             QVERIFY2(other.open(1) != occupy, "a port in use cannot be opened twice");
         }
-    }
-
-    // Known answers of the simulator's factory state, worked out by hand from its blocks and records,
-    // at the line's own speed.
-    void readsOfTheSimulatedController() {
-        Bench b;
-        CtCommands commands(b.link);
-        QCOMPARE(b.link.CheckCommPort(), 0);
-        QCOMPARE(commands.ReadCtDevice() + commands.ReadCtParaForMove() + commands.ReadCtPositions() +
-                     commands.ReadCtPresentPos(),
-                 0);
-        const CtDevice& device = commands.device;
-        QCOMPARE(device.modelCode(), QStringLiteral(" 28L-100"));
-        QCOMPARE((QList<int>{device.kind, device.lead, device.ppr, device.vertical}),
-                 (QList<int>{0, 2, 400, 1}));
-        const MoveData& move = commands.move;
-        QCOMPARE(QList<quint16>(move.SpeedTable.begin(), move.SpeedTable.end()),
-                 (QList<quint16>{1, 20, 40, 60, 80, 100, 120, 160, 200, 240}));
-        QCOMPARE((QList<qint32>{move.StrokePulse, move.PosVel[1], move.PosVel[2], move.PosVel[3],
-                                move.PosPulse[1], move.PosPulse[2], move.PosPulse[3], move.PresentPulse}),
-                 (QList<qint32>{20000, 5, 7, 9, 4000, 10000, 16000, 2000}));
-        QVERIFY(b.t.op.messages.isEmpty());
-
-        // At 9600 baud the 5 characters of "0RV" take 5.2 ms to arrive and the 11 of its reply 10.4 ms
-        // more; a reply split in two writes 120 ms apart takes that long.
-        QVERIFY(b.ok("split 2 120 once"));
-        for (const qint64 least : {120, 14}) {
-            QElapsedTimer clock;
-            clock.start();
-            QCOMPARE(b.link.SendCtCommand("0RV", 11), 0);
-            QVERIFY2(clock.elapsed() >= least, qPrintable(QString::number(clock.elapsed())));
-        }
-    }
-
-    void alarmReplyAndReset() {
-        Bench b;
-        QVERIFY(b.ok("alarm 0B"));
-        QCOMPARE(b.link.CheckCommPort(), 0); // mode changes pass while an alarm is latched
-        b.link.state.TimeoutMsec = 5000;
-        QCOMPARE(b.link.SendCtCommand("0RH", 6), 1);
-        QVERIFY(
-            b.t.op.lastText().startsWith(QStringLiteral("Communication error occurs!\r\n\r\nError No.0B")));
-        QVERIFY2(b.view.alarmLamp && b.port.isOpen(), "an alarm leaves the port open");
-        b.modes.cmdReset_Click();
-        QCOMPARE(b.t.op.messages.size(), 1);
-        QVERIFY(!b.view.alarmLamp && !b.port.isOpen());
-        QVERIFY(b.sim.command(QStringLiteral("status")).contains(QStringLiteral("alarm=none")));
     }
 
     void silentControllerTimesOut() {

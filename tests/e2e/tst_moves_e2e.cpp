@@ -68,17 +68,6 @@ private slots:
         QVERIFY(!b.view.alarmLamp && b.view.homeLamp && !b.view.out1 && b.completed == QStringLiteral("0"));
         QVERIFY(b.sim.command(QStringLiteral("status")).contains(QStringLiteral("position=0 last=0")));
     }
-
-    void homeSensorNotFound() {
-        Bench b;
-        QVERIFY(b.ok("home-sensor-fail"));
-        b.moves.SelectMove(0);
-        QCOMPARE(b.t.op.messages.size(), 2);
-        QVERIFY(b.t.op.messages[0].text.contains(QStringLiteral("Error No.0B")));
-        QVERIFY(b.t.op.lastText().startsWith(QStringLiteral("Home sensor could not be detected at homing.")));
-        QVERIFY(b.t.op.lastText().endsWith(QStringLiteral(" 4.Is the power voltage enough?")));
-        QVERIFY(b.view.alarmLamp && !b.view.homeLamp && b.t.ctx.operation.LastPosNo == -1);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestMovesE2e)

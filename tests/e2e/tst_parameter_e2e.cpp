@@ -1,6 +1,5 @@
 // The parameters against the controller simulator over the program's own serial stack: read, verify,
-// change and write (with the position check, the reset and the actuator read back), verify again, and
-// verify against a saved file.
+// change and write (with the position check, the reset and the actuator read back), and verify again.
 #include "parameter/ParameterRig.h"
 #include "support/SimulatedLink.h"
 
@@ -49,48 +48,36 @@ QStringList received(const QString& log) {
 class TestParameterE2e : public QObject {
     Q_OBJECT
 private slots:
-    void readChangeWriteAndVerify();
+    void readChangeWriteAndVerify() {
+        QTemporaryDir dir;
+        const QString log = dir.filePath(u"ctsim.log"_s);
+        Bench b(log);
+        ParameterState& state = b.t.ctx.parameters;
+        b.commands.run(ParameterCommand::ReadCt);
+        QCOMPARE(slotsText(state.ParaFileData),
+                 u"20000,0,20,1,4,5,10,15,20,25,30,40,50,60,5,10,20,1,2,400,0,\" 28L-100\",1,1"_s);
+        b.commands.run(ParameterCommand::VerifyCt);
+        QCOMPARE(b.t.op.lastText(), kOk);
+
+        b.model.setText(6, u"6"_s);
+        b.commands.run(ParameterCommand::VerifyCt);
+        QVERIFY(b.t.op.lastText().endsWith(u"<Unmatched Parameter No.>\r\n6,"_s));
+
+        b.t.ctx.operation.MoveDataReadFlag = true;
+        QFile::resize(log, 0);
+        b.commands.run(ParameterCommand::WriteCt); // Yes to the write, OK to the reset
+        QCOMPARE(
+            received(log),
+            (QStringList{"0CM1", "0RP1", "0RP2", "0RP3", "0WD00FF02140000FFFFFF", "0WD10004E2002020202FF",
+                         "0WD1118283C010400FFFF", "0WD12506478A0C8F0FFFF", "0WD13050A140101020190",
+                         "0WD141C4C006400FFFFFF", "0CM1", "0CM3", "0RD14", "0RD13", "0RD11"}));
+        // The two verifications and the two questions of the write: nothing went wrong, no actuator differs.
+        QCOMPARE(b.t.op.messages.size(), 4);
+        QVERIFY(!b.t.ctx.operation.MoveDataReadFlag && !b.port.isOpen());
+        b.commands.run(ParameterCommand::VerifyCt);
+        QCOMPARE(b.t.op.lastText(), kOk);
+    }
 };
-
-void TestParameterE2e::readChangeWriteAndVerify() {
-    QTemporaryDir dir;
-    const QString log = dir.filePath(u"ctsim.log"_s);
-    Bench b(log);
-    ParameterState& state = b.t.ctx.parameters;
-    b.commands.run(ParameterCommand::ReadCt);
-    QCOMPARE(slotsText(state.ParaFileData),
-             u"20000,0,20,1,4,5,10,15,20,25,30,40,50,60,5,10,20,1,2,400,0,\" 28L-100\",1,1"_s);
-    b.commands.run(ParameterCommand::VerifyCt);
-    QCOMPARE(b.t.op.lastText(), kOk);
-
-    b.model.setText(6, u"6"_s);
-    b.commands.run(ParameterCommand::VerifyCt);
-    QVERIFY(b.t.op.lastText().endsWith(u"<Unmatched Parameter No.>\r\n6,"_s));
-
-    b.t.ctx.operation.MoveDataReadFlag = true;
-    QFile::resize(log, 0);
-    b.commands.run(ParameterCommand::WriteCt); // Yes to the write, OK to the reset
-    QCOMPARE(received(log),
-             (QStringList{"0CM1", "0RP1", "0RP2", "0RP3", "0WD00FF02140000FFFFFF", "0WD10004E2002020202FF",
-                          "0WD1118283C010400FFFF", "0WD12506478A0C8F0FFFF", "0WD13050A140101020190",
-                          "0WD141C4C006400FFFFFF", "0CM1", "0CM3", "0RD14", "0RD13", "0RD11"}));
-    // The two verifications and the two questions of the write: nothing went wrong, no actuator differs.
-    QCOMPARE(b.t.op.messages.size(), 4);
-    QVERIFY(!b.t.ctx.operation.MoveDataReadFlag && !b.port.isOpen());
-    b.commands.run(ParameterCommand::VerifyCt);
-    QCOMPARE(b.t.op.lastText(), kOk);
-
-    const QString file = dir.filePath(u"Parameta.pmt"_s);
-    b.t.op.chooseFile(file);
-    b.commands.run(ParameterCommand::SaveFile);
-    b.t.op.chooseFile(file);
-    b.commands.run(ParameterCommand::VerifyFile);
-    QVERIFY(b.t.op.lastText().startsWith(u"Parameters : indicated and saved into the file(Parameta.pmt)"_s));
-    b.model.setText(17, u"30"_s);
-    b.t.op.chooseFile(file);
-    b.commands.run(ParameterCommand::VerifyFile);
-    QVERIFY(b.t.op.lastText().endsWith(u"<Unmatched Parameter No.>\r\n17,"_s));
-}
 
 QTEST_GUILESS_MAIN(TestParameterE2e)
 #include "tst_parameter_e2e.moc"

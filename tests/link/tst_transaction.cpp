@@ -5,6 +5,7 @@
 
 using namespace zovi;
 using namespace zovi::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -66,50 +67,27 @@ private slots:
     }
 
     // An alarm reply is shown in the run's language; the next successful exchange clears it again.
-    void alarmReplies_data() {
-        QTest::addColumn<int>("langNo");
-        QTest::addColumn<QByteArray>("status");
-        QTest::addColumn<QStringList>("message"); // paragraphs; the third is the list's text in brackets
-        QTest::addColumn<QString>("noError");
-        QTest::newRow("emergency stop")
-            << 2 << QByteArray("0%%0E\r\n")
-            << QStringList{"Communication error occurs!", "Error No.0E",
-                           "[Emergency stop: the emergency stop input is active. Remove the cause, then "
-                           "release it.]",
-                           "Please push [reset] button or turn OFF a power supply at once, after canceling "
-                           "an "
-                           "emergency stop."}
-            << "No Error";
-        QTest::newRow("Japanese emergency stop")
-            << 1 << QByteArray("0%%0E99\r\n")
-            << QStringList{"通信エラーが発生しました！", "エラーNo.0E",
-                           "[非常停止：非常停止入力が働いています。原因を取り除いてから解除してください。]",
-                           "非常停止を解除した後、[リセット]ボタンを押すか、一度電源をOFFしてください。"}
-            << "ｴﾗｰなし";
-    }
-
     void alarmReplies() {
-        QFETCH(int, langNo);
-        QFETCH(QByteArray, status);
-        QFETCH(QStringList, message);
-        QFETCH(QString, noError);
-        LinkFixture f(static_cast<qint16>(langNo));
+        LinkFixture f(1);
         f.link.state.MovingFlag = true;
-        f.port.scriptText(status);
+        f.port.scriptText("0%%0E99\r\n");
         QCOMPARE(f.link.SendCtCommand("0RH", 6), 1);
-        QCOMPARE(f.messages().size(), 1);
-        QCOMPARE(f.messages()[0].text, message.join(kParagraph));
+        const QString comment =
+            u"非常停止：非常停止入力が働いています。原因を取り除いてから解除してください。"_s;
+        const QStringList paragraphs{
+            u"通信エラーが発生しました！"_s, u"エラーNo.0E"_s, u'[' + comment + u']',
+            u"非常停止を解除した後、[リセット]ボタンを押すか、一度電源をOFFしてください。"_s};
+        QCOMPARE(f.t.op.texts(), QStringList{paragraphs.join(kParagraph)});
         QCOMPARE(f.messages()[0].icon, Icon::Exclamation);
         QVERIFY2(f.port.isOpen(), "the port stays open after an alarm");
         QVERIFY(!f.link.state.CommErrorFlag && !f.link.state.MovingFlag && f.link.state.StatusReplyFlag);
         QVERIFY(f.view.alarmLamp && !f.view.homeLamp && !f.view.out1 && !f.view.out2 && f.view.greyed > 0);
-        QCOMPARE(f.view.alarmNo, QString::fromLatin1(status.mid(3, 2)));
-        QCOMPARE(f.view.errorComment, message[2].mid(1).chopped(1));
+        QVERIFY(f.view.alarmNo == u"0E"_s && f.view.errorComment == comment);
 
         f.port.scriptText("0RH1\r\n");
         QCOMPARE(f.link.SendCtCommand("0RH", 6), 0);
         QVERIFY(!f.view.alarmLamp && f.view.alarmNo.isEmpty() && !f.link.state.StatusReplyFlag);
-        QCOMPARE(f.view.errorComment, noError);
+        QCOMPARE(f.view.errorComment, u"ｴﾗｰなし"_s);
     }
 
     void recoveryAnsweredByAnAlarm() {

@@ -173,23 +173,6 @@ private slots:
         }
     }
 
-    // Lit and grey by turns while the move takes its 700 ms, grey once it has ended, then the faces of
-    // the position reached.
-    void buttonBlinksWhileMoving() {
-        Moves f;
-        QTimer timerMoving;
-        f.moves.blink.attachTimer(&timerMoving);
-        f.port.limitInForce = {}; // the move's clock is left alone
-        f.reply(kFirst.trimmed());
-        f.port.script({{"0MP39332004DD0\r\n", 700}});
-        f.reply("0RS30");
-        f.moves.SelectMove(3);
-        const QString faces = f.changes.join(' ');
-        QVERIFY2(
-            QRegularExpression("^3:2 3:3 (3:2 3:3 )*(3:2 )?3:3 0:3 1:3 2:3 3:2$").match(faces).hasMatch(),
-            qPrintable(faces));
-    }
-
     // Every failure ends the move with nothing more sent, MovingFlag clear, the port released and the
     // cache cleared; a failed move forgets where the slide is.
     void failures() {

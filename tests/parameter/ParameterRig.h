@@ -5,6 +5,7 @@
 #include "device/DeviceFixture.h"
 #include "link/CtCommands.h"
 #include "operation/ControllerModes.h"
+#include "parameter/ParameterChecks.h"
 #include "parameter/ParameterCommands.h"
 #include "parameter/ParameterForm.h"
 #include "support/LinkFixture.h"
@@ -55,12 +56,6 @@ struct ParameterRig : LinkFixture {
                 form.setText(n, values[n - 1]);
         }
     }
-    QStringList texts() const {
-        QStringList shown;
-        for (const auto& message : t.op.messages)
-            shown << message.text;
-        return shown;
-    }
     QStringList frames() const {
         QStringList sent;
         for (const QByteArray& frame : port.written)
@@ -87,6 +82,26 @@ inline QString slotsText(const ParaSlots& staging, int last = 24) {
     for (int n = 1; n <= last; ++n)
         values << (n == 22 ? u'"' + staging[n].toString() + u'"' : QString::number(staging[n].toDouble()));
     return values.join(u',');
+}
+
+// The 28L-100's factory values, changed by "field=value;..." (field "size", "stroke" or a number).
+inline ParameterSet factorySet(const QString& changes = {}) {
+    ParameterSet set;
+    const QList<int> values = {20000, 0,  20, 1,  4,  5, 10, 15,  20, 25, 30, 40,
+                               50,    60, 5,  10, 20, 1, 2,  400, 0,  0,  1,  1};
+    for (const ParameterRow& row : parameterRows())
+        setFieldValue(set, row, values[row.number - 1]);
+    set.ActSize = QStringLiteral(" 28"), set.ActSpeed = QStringLiteral("L"), set.ActStroke = 100;
+    for (const QString& change : changes.split(u';', Qt::SkipEmptyParts)) {
+        const QString key = change.section(u'=', 0, 0), value = change.section(u'=', 1);
+        if (key == QLatin1String("size"))
+            set.ActSize = value;
+        else if (key == QLatin1String("stroke"))
+            set.ActStroke = value.toInt();
+        else
+            setFieldValue(set, parameterRow(key.toInt()), value.toLongLong());
+    }
+    return set;
 }
 
 } // namespace zovi::test

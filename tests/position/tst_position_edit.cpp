@@ -64,75 +64,74 @@ const Case cases[] = {
 class TestPositionEdit : public QObject {
     Q_OBJECT
 private slots:
-    void commit_data();
-    void commit();
-    void navigation_data();
-    void navigation();
+    void commit_data() {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < int(std::size(cases)); ++i)
+            QTest::newRow(cases[i].name) << i;
+    }
+
+    void commit() {
+        QFETCH(int, index);
+        const Case& c = cases[index];
+        test::TestContext t;
+        t.ctx.device.DevLead = qint16(c.lead);
+        conv::recomputeLimits(t.ctx.device);
+        t.ctx.options.MmRoundUpFlag = c.roundUp;
+        Grid grid(t.ctx.texts);
+        grid.setPulseShown(true);
+        PositionTable table(t.ctx, grid);
+        for (int row = 1; row <= 3; ++row) {
+            for (int col = Vel; col <= Note; ++col)
+                grid.setText(row, col, QLatin1String(old));
+            table.PosiDataArray[row][PfPulse] = kOldPulses;
+        }
+
+        Edit(t.ctx, table)
+            .commit({{1, c.col}, {c.lastRow, c.col}}, QLatin1String(c.text), Edit::ChangeFlag::Set);
+        const int other = c.col == Mm ? Pulse : Mm;
+        for (int row = 1; row <= 3; ++row) {
+            const bool edited = row <= c.lastRow;
+            for (int col = Vel; col <= Note; ++col) {
+                const char* expected = !edited        ? old
+                                       : col == c.col ? c.cell
+                                       : col == other ? c.companion
+                                                      : old;
+                QCOMPARE(grid.text(row, col), QLatin1String(expected));
+            }
+            const QVariant stored = table.PosiDataArray[row][PfPulse];
+            QCOMPARE(stored.isValid() ? stored.toInt() : -1, edited ? c.pulses : kOldPulses);
+        }
+        QCOMPARE(t.op.beeps, *c.cell ? 0 : 1);
+        QVERIFY(t.ctx.operation.DataChangeFlag);
+    }
+
+    void navigation_data() {
+        QTest::addColumn<QString>("move");
+        // Key (E Enter, X Escape, U Up, D Down, R Right in the editor; G Enter on the grid), row and column
+        // before and after; a trailing s or h: only with the pulse column shown or hidden.
+        const QString moves = QStringLiteral(
+            "E11>12 E22>23 E33>35 E14>15s E15>21 E35>11 X23>23 U35>25 U12>32 D23>33 D34>14s R11>12 R12>13 "
+            "R23>24s R23>25h R14>15s R25>21 G11>12 G32>33 G13>14s G13>15h G24>25s G25>31 G35>11 G20>20");
+        for (const QString& move : moves.split(QLatin1Char(' '))) {
+            for (const char* shown : {"s", "h"}) {
+                if (move.size() == 6 || move.endsWith(QLatin1String(shown)))
+                    QTest::addRow("%s %s", qPrintable(move.left(6)), shown)
+                        << move.left(6) + QLatin1String(shown);
+            }
+        }
+    }
+
+    void navigation() {
+        QFETCH(QString, move);
+        const GridCell from{move[1].digitValue(), move[2].digitValue()};
+        const bool shown = move[6] == QLatin1Char('s');
+        const QString keys = QStringLiteral("EXUDR");
+        const GridCell to = move[0] == QLatin1Char('G')
+                                ? Edit::gridEnterTarget(from, shown)
+                                : Edit::editorKeyTarget(Edit::Key(keys.indexOf(move[0])), from, shown);
+        QCOMPARE(QString::number(to.row) + QString::number(to.col), move.mid(4, 2));
+    }
 };
-
-void TestPositionEdit::commit_data() {
-    QTest::addColumn<int>("index");
-    for (int i = 0; i < int(std::size(cases)); ++i)
-        QTest::newRow(cases[i].name) << i;
-}
-
-void TestPositionEdit::commit() {
-    QFETCH(int, index);
-    const Case& c = cases[index];
-    test::TestContext t;
-    t.ctx.device.DevLead = qint16(c.lead);
-    conv::recomputeLimits(t.ctx.device);
-    t.ctx.options.MmRoundUpFlag = c.roundUp;
-    Grid grid(t.ctx.texts);
-    grid.setPulseShown(true);
-    PositionTable table(t.ctx, grid);
-    for (int row = 1; row <= 3; ++row) {
-        for (int col = Vel; col <= Note; ++col)
-            grid.setText(row, col, QLatin1String(old));
-        table.PosiDataArray[row][PfPulse] = kOldPulses;
-    }
-
-    Edit(t.ctx, table).commit({{1, c.col}, {c.lastRow, c.col}}, QLatin1String(c.text), Edit::ChangeFlag::Set);
-    const int other = c.col == Mm ? Pulse : Mm;
-    for (int row = 1; row <= 3; ++row) {
-        const bool edited = row <= c.lastRow;
-        for (int col = Vel; col <= Note; ++col) {
-            const char* expected = !edited ? old : col == c.col ? c.cell : col == other ? c.companion : old;
-            QCOMPARE(grid.text(row, col), QLatin1String(expected));
-        }
-        const QVariant stored = table.PosiDataArray[row][PfPulse];
-        QCOMPARE(stored.isValid() ? stored.toInt() : -1, edited ? c.pulses : kOldPulses);
-    }
-    QCOMPARE(t.op.beeps, *c.cell ? 0 : 1);
-    QVERIFY(t.ctx.operation.DataChangeFlag);
-}
-
-void TestPositionEdit::navigation_data() {
-    QTest::addColumn<QString>("move");
-    // Key (E Enter, X Escape, U Up, D Down, R Right in the editor; G Enter on the grid), row and column
-    // before and after; a trailing s or h: only with the pulse column shown or hidden.
-    const QString moves = QStringLiteral(
-        "E11>12 E22>23 E33>35 E14>15s E15>21 E35>11 X23>23 U35>25 U12>32 D23>33 D34>14s R11>12 R12>13 "
-        "R23>24s R23>25h R14>15s R25>21 G11>12 G32>33 G13>14s G13>15h G24>25s G25>31 G35>11 G20>20");
-    for (const QString& move : moves.split(QLatin1Char(' '))) {
-        for (const char* shown : {"s", "h"}) {
-            if (move.size() == 6 || move.endsWith(QLatin1String(shown)))
-                QTest::addRow("%s %s", qPrintable(move.left(6)), shown)
-                    << move.left(6) + QLatin1String(shown);
-        }
-    }
-}
-
-void TestPositionEdit::navigation() {
-    QFETCH(QString, move);
-    const GridCell from{move[1].digitValue(), move[2].digitValue()};
-    const bool shown = move[6] == QLatin1Char('s');
-    const QString keys = QStringLiteral("EXUDR");
-    const GridCell to = move[0] == QLatin1Char('G')
-                            ? Edit::gridEnterTarget(from, shown)
-                            : Edit::editorKeyTarget(Edit::Key(keys.indexOf(move[0])), from, shown);
-    QCOMPARE(QString::number(to.row) + QString::number(to.col), move.mid(4, 2));
-}
 
 QTEST_GUILESS_MAIN(TestPositionEdit)
 #include "tst_position_edit.moc"

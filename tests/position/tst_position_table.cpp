@@ -43,183 +43,180 @@ const QString kFull = QStringLiteral("5,2,50.000,middle");
 class TestPositionTable : public QObject {
     Q_OBJECT
 private slots:
-    void guardChecks_data();
-    void guardChecks();
-    void captureKeepsFlaggedRowsAndFailsWhole();
-    void displayOfReadDataClearsTheChangeFlag();
-    void mmFollowsPulsesAndDisplay();
-    void verificationComparesNumbersOnly();
-};
+    void guardChecks_data() {
+        QTest::addColumn<int>("purpose");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("icon");
 
-void TestPositionTable::guardChecks_data() {
-    QTest::addColumn<int>("purpose");
-    QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("icon");
+        const QString emptyEntry1 = QStringLiteral("< Position No.1>\r\n\r\n");
+        const QString emptyEntry3 = QStringLiteral("< Position No.3>\r\n\r\n");
+        const QString someEmpty =
+            QStringLiteral("No data in some Positions!\r\n\r\n"
+                           "Confirm the position data indicated below once again.\r\n\r\n");
+        const QString noData = QStringLiteral("No data in the list.\r\n\r\nInput data and try it again.");
+        const QString wrong =
+            QStringLiteral("Wrong data in some Positions! Confirm the position data indicated "
+                           "below once again.\r\n\r\n");
+        const QString writeWrong = QStringLiteral(
+            "Wrong data in some Positions!\r\n\r\nConfirm the position data indicated below once "
+            "again.\r\n\r\nPosition No.");
+        const int save = int(GuardFor::Save), write = int(GuardFor::Write), print = int(GuardFor::Print);
+        const int excl = int(Icon::Exclamation), none = int(Icon::None);
 
-    const QString emptyEntry1 = QStringLiteral("< Position No.1>\r\n\r\n");
-    const QString emptyEntry3 = QStringLiteral("< Position No.3>\r\n\r\n");
-    const QString someEmpty = QStringLiteral("No data in some Positions!\r\n\r\n"
-                                             "Confirm the position data indicated below once again.\r\n\r\n");
-    const QString noData = QStringLiteral("No data in the list.\r\n\r\nInput data and try it again.");
-    const QString wrong = QStringLiteral("Wrong data in some Positions! Confirm the position data indicated "
-                                         "below once again.\r\n\r\n");
-    const QString writeWrong =
-        QStringLiteral("Wrong data in some Positions!\r\n\r\nConfirm the position data indicated below once "
-                       "again.\r\n\r\nPosition No.");
-    const int save = int(GuardFor::Save), write = int(GuardFor::Write), print = int(GuardFor::Print);
-    const int excl = int(Icon::Exclamation), none = int(Icon::None);
-
-    QTest::newRow("complete and valid") << save << QStringList{kFull, kFull, kFull} << 0 << QString() << none;
-    QTest::newRow("only position 2 filled")
-        << save << QStringList{",,,", kFull, ",,,"} << 1 << someEmpty + emptyEntry1 + emptyEntry3 << excl;
-    QTest::newRow("only position 2 filled, writing")
-        << write << QStringList{",,,", kFull, ",,,"} << 1 << someEmpty + emptyEntry1 + emptyEntry3 << excl;
-    QTest::newRow("nothing filled") << write << QStringList{} << 1 << noData << excl;
-    QTest::newRow("blank comment, blanks in a cell")
-        << save << QStringList{"5,2,50,", " 5,2, 50,", kFull} << 0 << QString() << none;
-    QTest::newRow("VEL 0") << save << QStringList{"0,2,50,", kFull, kFull} << 1 << wrong + emptyEntry1
-                           << none;
-    QTest::newRow("VEL 10, ACC 4") << save << QStringList{"10,2,50,", kFull, "9,4,50,"} << 1
-                                   << wrong + emptyEntry1 + emptyEntry3 << none;
-    QTest::newRow("ACC 0, writing") << write << QStringList{"5,0,50,", kFull, kFull} << 1
-                                    << writeWrong + emptyEntry1 << none;
-    QTest::newRow("negative mm") << save << QStringList{"5,2,-0.005,", kFull, kFull} << 1
-                                 << wrong + emptyEntry1 << none;
-    QTest::newRow("mm just over the stroke")
-        << save << QStringList{kFull, kFull, "5,2,100.001,"} << 1 << wrong + emptyEntry3 << none;
-    QTest::newRow("mm at the stroke")
-        << save << QStringList{kFull, kFull, "9,3,100.000,"} << 0 << QString() << none;
-    QTest::newRow("VEL that is not a number fails the capture")
-        << print << QStringList{"5x,2,50,", kFull, kFull} << 1
-        << QStringLiteral(
-               "An error occured while getting Value of Position Data.\r\n\r\nPrinting data is canceled.")
-        << none;
-}
-
-void TestPositionTable::guardChecks() {
-    QFETCH(int, purpose);
-    QFETCH(QStringList, rows);
-    QFETCH(int, result);
-    QFETCH(QString, message);
-    QFETCH(int, icon);
-    Table f;
-    f.fill(rows);
-    QCOMPARE(f.table.guardChecks(GuardFor(purpose)), result);
-    if (message.isEmpty()) {
-        QVERIFY(f.t.op.messages.isEmpty());
-        QCOMPARE(f.table.PosiDataArray[3][PfPulse].toInt(),
-                 rows.size() == 3 ? 10000 + (rows[2] != kFull) * 10000 : 0);
-        return;
+        QTest::newRow("complete and valid")
+            << save << QStringList{kFull, kFull, kFull} << 0 << QString() << none;
+        QTest::newRow("only position 2 filled")
+            << save << QStringList{",,,", kFull, ",,,"} << 1 << someEmpty + emptyEntry1 + emptyEntry3 << excl;
+        QTest::newRow("only position 2 filled, writing") << write << QStringList{",,,", kFull, ",,,"} << 1
+                                                         << someEmpty + emptyEntry1 + emptyEntry3 << excl;
+        QTest::newRow("nothing filled") << write << QStringList{} << 1 << noData << excl;
+        QTest::newRow("blank comment, blanks in a cell")
+            << save << QStringList{"5,2,50,", " 5,2, 50,", kFull} << 0 << QString() << none;
+        QTest::newRow("VEL 0") << save << QStringList{"0,2,50,", kFull, kFull} << 1 << wrong + emptyEntry1
+                               << none;
+        QTest::newRow("VEL 10, ACC 4") << save << QStringList{"10,2,50,", kFull, "9,4,50,"} << 1
+                                       << wrong + emptyEntry1 + emptyEntry3 << none;
+        QTest::newRow("ACC 0, writing")
+            << write << QStringList{"5,0,50,", kFull, kFull} << 1 << writeWrong + emptyEntry1 << none;
+        QTest::newRow("negative mm") << save << QStringList{"5,2,-0.005,", kFull, kFull} << 1
+                                     << wrong + emptyEntry1 << none;
+        QTest::newRow("mm just over the stroke")
+            << save << QStringList{kFull, kFull, "5,2,100.001,"} << 1 << wrong + emptyEntry3 << none;
+        QTest::newRow("mm at the stroke")
+            << save << QStringList{kFull, kFull, "9,3,100.000,"} << 0 << QString() << none;
+        QTest::newRow("VEL that is not a number fails the capture")
+            << print << QStringList{"5x,2,50,", kFull, kFull} << 1
+            << QStringLiteral(
+                   "An error occured while getting Value of Position Data.\r\n\r\nPrinting data is canceled.")
+            << none;
     }
-    QCOMPARE(f.t.op.messages.size(), 1);
-    QCOMPARE(f.t.op.messages[0].text, message);
-    QCOMPARE(int(f.t.op.messages[0].icon), icon);
-}
 
-void TestPositionTable::captureKeepsFlaggedRowsAndFailsWhole() {
-    Table f;
-    f.fill({"5,2,12.5,first", "9,3, 12.34567,second", "1,1,0,"});
-    QCOMPARE(f.table.PosiDataTorikomi(), 0);
-    const auto& a = f.table.PosiDataArray;
-    QCOMPARE(a[1][PfPulse].toInt(), 2500);
-    QCOMPARE(a[2][PfPulse].toInt(), 2469); // 12.34567 mm = 2469.134 pulses
-    QCOMPARE(a[1][PfMm].toString(), QStringLiteral("12.5"));
-    QCOMPARE(a[1][PfComment].toString(), QStringLiteral("first"));
-    QCOMPARE(QList<int>({a[2][PfVel].toInt(), a[2][PfAcc].toInt(), a[2][PfOut].toInt()}),
-             QList<int>({9, 3, 0}));
+    void guardChecks() {
+        QFETCH(int, purpose);
+        QFETCH(QStringList, rows);
+        QFETCH(int, result);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
+        Table f;
+        f.fill(rows);
+        QCOMPARE(f.table.guardChecks(GuardFor(purpose)), result);
+        if (message.isEmpty()) {
+            QVERIFY(f.t.op.messages.isEmpty());
+            QCOMPARE(f.table.PosiDataArray[3][PfPulse].toInt(),
+                     rows.size() == 3 ? 10000 + (rows[2] != kFull) * 10000 : 0);
+            return;
+        }
+        QCOMPARE(f.t.op.messages.size(), 1);
+        QCOMPARE(f.t.op.messages[0].text, message);
+        QCOMPARE(int(f.t.op.messages[0].icon), icon);
+    }
 
-    // A flagged position keeps what it had; a failure leaves the whole array as it was.
-    f.fill({"7,2,20,changed", "4,1,30,", "abc,1,1,"});
-    f.table.PosErrFlags[2] = true;
-    const PositionArray before = a;
-    QCOMPARE(f.table.PosiDataTorikomi(), 1);
-    QVERIFY(a == before);
-    f.grid.setText(3, Grid::ColVel, QStringLiteral("2"));
-    QCOMPARE(f.table.PosiDataTorikomi(), 0);
-    QCOMPARE(a[1][PfPulse].toInt(), 4000);
-    QCOMPARE(a[2][PfPulse].toInt(), 2469);
-    QCOMPARE(a[2][PfVel].toInt(), 9);
-}
+    void captureKeepsFlaggedRowsAndFailsWhole() {
+        Table f;
+        f.fill({"5,2,12.5,first", "9,3, 12.34567,second", "1,1,0,"});
+        QCOMPARE(f.table.PosiDataTorikomi(), 0);
+        const auto& a = f.table.PosiDataArray;
+        QCOMPARE(a[1][PfPulse].toInt(), 2500);
+        QCOMPARE(a[2][PfPulse].toInt(), 2469); // 12.34567 mm = 2469.134 pulses
+        QCOMPARE(a[1][PfMm].toString(), QStringLiteral("12.5"));
+        QCOMPARE(a[1][PfComment].toString(), QStringLiteral("first"));
+        QCOMPARE(QList<int>({a[2][PfVel].toInt(), a[2][PfAcc].toInt(), a[2][PfOut].toInt()}),
+                 QList<int>({9, 3, 0}));
 
-void TestPositionTable::displayOfReadDataClearsTheChangeFlag() {
-    Table f;
-    f.grid.setPulseShown(true);
-    f.t.ctx.operation.DataChangeFlag = true;
-    int resets = 0;
-    f.table.resetCurrentCell = [&] {
-        ++resets;
-    };
-    // A controller read: 1,5,2,0,2,0003E8 is VEL 5, ACC 2, OUT 0 and 1000 pulses; the comments stay.
-    const auto record = [](int vel, int acc, int pulses, const QString& comment) {
-        std::array<QVariant, 7> r;
-        r[PfVel] = qint16(vel);
-        r[PfAcc] = qint16(acc);
-        r[PfOut] = qint16(0);
-        r[PfPulse] = qint32(pulses);
-        r[PfComment] = comment;
-        return r;
-    };
-    auto& w = f.table.workPosDA;
-    w[1] = record(5, 2, 1000, QStringLiteral("kept"));
-    w[2] = record(1, 1, 0, QString());
-    w[3] = record(9, 3, 20000, QString());
-    f.table.takeWorkPosDA();
-    f.table.Disp_PosiData3();
-    QCOMPARE(f.shown(1), QStringLiteral("5|2|  5.000|   1000|kept"));
-    QCOMPARE(f.shown(2), QStringLiteral("1|1|  0.000|      0|"));
-    QCOMPARE(f.shown(3), QStringLiteral("9|3|100.000|  20000|"));
-    QVERIFY(!f.t.ctx.operation.DataChangeFlag);
-    QCOMPARE(resets, 1);
-    QVERIFY(f.table.hasData());
+        // A flagged position keeps what it had; a failure leaves the whole array as it was.
+        f.fill({"7,2,20,changed", "4,1,30,", "abc,1,1,"});
+        f.table.PosErrFlags[2] = true;
+        const PositionArray before = a;
+        QCOMPARE(f.table.PosiDataTorikomi(), 1);
+        QVERIFY(a == before);
+        f.grid.setText(3, Grid::ColVel, QStringLiteral("2"));
+        QCOMPARE(f.table.PosiDataTorikomi(), 0);
+        QCOMPARE(a[1][PfPulse].toInt(), 4000);
+        QCOMPARE(a[2][PfPulse].toInt(), 2469);
+        QCOMPARE(a[2][PfVel].toInt(), 9);
+    }
 
-    f.table.clearArrays();
-    f.grid.init(Grid::InitMode::ClearAll);
-    QVERIFY(!f.table.hasData());
-    f.table.Disp_PosiData3();
-    QCOMPARE(f.shown(1), QStringLiteral("||||"));
-}
+    void displayOfReadDataClearsTheChangeFlag() {
+        Table f;
+        f.grid.setPulseShown(true);
+        f.t.ctx.operation.DataChangeFlag = true;
+        int resets = 0;
+        f.table.resetCurrentCell = [&] {
+            ++resets;
+        };
+        // A controller read: 1,5,2,0,2,0003E8 is VEL 5, ACC 2, OUT 0 and 1000 pulses; the comments stay.
+        const auto record = [](int vel, int acc, int pulses, const QString& comment) {
+            std::array<QVariant, 7> r;
+            r[PfVel] = qint16(vel);
+            r[PfAcc] = qint16(acc);
+            r[PfOut] = qint16(0);
+            r[PfPulse] = qint32(pulses);
+            r[PfComment] = comment;
+            return r;
+        };
+        auto& w = f.table.workPosDA;
+        w[1] = record(5, 2, 1000, QStringLiteral("kept"));
+        w[2] = record(1, 1, 0, QString());
+        w[3] = record(9, 3, 20000, QString());
+        f.table.takeWorkPosDA();
+        f.table.Disp_PosiData3();
+        QCOMPARE(f.shown(1), QStringLiteral("5|2|  5.000|   1000|kept"));
+        QCOMPARE(f.shown(2), QStringLiteral("1|1|  0.000|      0|"));
+        QCOMPARE(f.shown(3), QStringLiteral("9|3|100.000|  20000|"));
+        QVERIFY(!f.t.ctx.operation.DataChangeFlag);
+        QCOMPARE(resets, 1);
+        QVERIFY(f.table.hasData());
 
-void TestPositionTable::mmFollowsPulsesAndDisplay() {
-    Table f;
-    f.fill({"5,2,12.5,a", ",,,", "5,2,99,"});
-    QCOMPARE(f.table.PosiDataTorikomi(), 1); // position 2 is empty and not flagged
-    f.table.CheckEmptyPositions();
-    QCOMPARE(f.table.PosiDataTorikomi(), 0);
-    // The lead becomes 12: the mm column is rewritten from the pulses, the empty position stays empty.
-    f.t.ctx.device.DevLead = 12;
-    f.grid.setPulseShown(true);
-    f.table.Culc_MmPosi();
-    QCOMPARE(f.shown(1), QStringLiteral("5|2| 75.000|   2500|a"));
-    QCOMPARE(f.shown(2), QStringLiteral("||||"));
-    QCOMPARE(f.shown(3), QStringLiteral("5|2|594.000|  19800|"));
-    // 999.001 mm and more shows an empty mm cell.
-    f.table.PosiDataArray[3][PfPulse] = qint32(33301);
-    f.table.computeMmTexts();
-    QCOMPARE(f.table.PosiDataArray[3][PfMm].toString(), QString());
-    f.table.Clear_mmPos();
-    QCOMPARE(f.grid.text(1, Grid::ColPulse), QString());
-}
+        f.table.clearArrays();
+        f.grid.init(Grid::InitMode::ClearAll);
+        QVERIFY(!f.table.hasData());
+        f.table.Disp_PosiData3();
+        QCOMPARE(f.shown(1), QStringLiteral("||||"));
+    }
 
-void TestPositionTable::verificationComparesNumbersOnly() {
-    Table f;
-    f.fill({"5,2,12.5,a", "9,3,50,b", "1,1,0,c"});
-    QCOMPARE(f.table.PosiDataTorikomi(), 0);
-    f.table.CopyPosiDataArray2workPosDA();
-    auto& w = f.table.workPosDA;
-    // Texts with blanks, other comments and other mm texts read the same; OUT empty reads 0.
-    w[1][PfVel] = QStringLiteral(" 5 ");
-    w[1][PfMm] = QStringLiteral("12.500");
-    w[2][PfComment] = QStringLiteral("other");
-    w[3][PfOut] = QVariant();
-    QCOMPARE(f.table.PosiDataSyogoProc(), 0);
-    QVERIFY(f.table.VerifyResultList.isEmpty());
-    w[1][PfPulse] = qint32(2501);
-    w[3][PfOut] = qint16(1);
-    QCOMPARE(f.table.PosiDataSyogoProc(), 1);
-    QCOMPARE(f.table.VerifyResultList, QStringLiteral("< Position No.1>\r\n\r\n< Position No.3>\r\n\r\n"));
-}
+    void mmFollowsPulsesAndDisplay() {
+        Table f;
+        f.fill({"5,2,12.5,a", ",,,", "5,2,99,"});
+        QCOMPARE(f.table.PosiDataTorikomi(), 1); // position 2 is empty and not flagged
+        f.table.CheckEmptyPositions();
+        QCOMPARE(f.table.PosiDataTorikomi(), 0);
+        // The lead becomes 12: the mm column is rewritten from the pulses, the empty position stays empty.
+        f.t.ctx.device.DevLead = 12;
+        f.grid.setPulseShown(true);
+        f.table.Culc_MmPosi();
+        QCOMPARE(f.shown(1), QStringLiteral("5|2| 75.000|   2500|a"));
+        QCOMPARE(f.shown(2), QStringLiteral("||||"));
+        QCOMPARE(f.shown(3), QStringLiteral("5|2|594.000|  19800|"));
+        // 999.001 mm and more shows an empty mm cell.
+        f.table.PosiDataArray[3][PfPulse] = qint32(33301);
+        f.table.computeMmTexts();
+        QCOMPARE(f.table.PosiDataArray[3][PfMm].toString(), QString());
+        f.table.Clear_mmPos();
+        QCOMPARE(f.grid.text(1, Grid::ColPulse), QString());
+    }
+
+    void verificationComparesNumbersOnly() {
+        Table f;
+        f.fill({"5,2,12.5,a", "9,3,50,b", "1,1,0,c"});
+        QCOMPARE(f.table.PosiDataTorikomi(), 0);
+        f.table.CopyPosiDataArray2workPosDA();
+        auto& w = f.table.workPosDA;
+        // Texts with blanks, other comments and other mm texts read the same; OUT empty reads 0.
+        w[1][PfVel] = QStringLiteral(" 5 ");
+        w[1][PfMm] = QStringLiteral("12.500");
+        w[2][PfComment] = QStringLiteral("other");
+        w[3][PfOut] = QVariant();
+        QCOMPARE(f.table.PosiDataSyogoProc(), 0);
+        QVERIFY(f.table.VerifyResultList.isEmpty());
+        w[1][PfPulse] = qint32(2501);
+        w[3][PfOut] = qint16(1);
+        QCOMPARE(f.table.PosiDataSyogoProc(), 1);
+        QCOMPARE(f.table.VerifyResultList,
+                 QStringLiteral("< Position No.1>\r\n\r\n< Position No.3>\r\n\r\n"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestPositionTable)
 #include "tst_position_table.moc"

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <QStringList>
 
 namespace zovi::test {
 
@@ -34,6 +35,12 @@ public:
     int beeps = 0;
 
     QString lastText() const { return messages.isEmpty() ? QString() : messages.constLast().text; }
+    QStringList texts() const {
+        QStringList shown;
+        for (const Shown& message : messages)
+            shown << message.text;
+        return shown;
+    }
 
 private:
     QQueue<Answer> answers_;

@@ -3,6 +3,7 @@
 #include "session/ControllerSession.h"
 #include "support/FakeDesktop.h"
 #include "support/FakePorts.h"
+#include "support/LinkFixture.h"
 #include "support/TestContext.h"
 #include "ui/FrmMain.h"
 
@@ -51,18 +52,22 @@ struct MainWindowFixture {
     std::unique_ptr<FrmMain> window;
 };
 
-// A loaded main window whose controller link talks to a scripted far end.
+// A loaded main window whose controller link talks to a scripted far end, moves timed on a fake clock.
 struct ConnectedWindowFixture : MainWindowFixture {
     ConnectedWindowFixture() {
         auto scripted = std::make_unique<ScriptedPort>();
+        auto fake = std::make_unique<FakeClock>();
         port = scripted.get();
-        controller = std::make_unique<ControllerSession>(t.ctx, *window, *window, std::move(scripted));
+        clock = fake.get();
+        controller = std::make_unique<ControllerSession>(t.ctx, *window, *window, std::move(scripted),
+                                                         std::move(fake));
         window->attachController(*controller);
         load();
     }
     ~ConnectedWindowFixture() { controller.reset(); }
 
     ScriptedPort* port = nullptr;
+    FakeClock* clock = nullptr;
     std::unique_ptr<ControllerSession> controller;
 };
 

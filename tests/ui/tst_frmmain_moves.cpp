@@ -1,11 +1,9 @@
-// The main window's test operation: a position button's move with its blink, the controls it takes away
-// and gives back on every way out, a program run stopped from its button and the program grid's editor
-// over a scripted controller; home and a position through the real serial stack against the simulator.
+// The main window's test operation over a scripted controller: a position button's move with its blink,
+// the controls it takes away and gives back on every way out, a program run stopped from its button and
+// the program grid's editor.
 #include "FrmMainFixture.h"
 #include "operation/ProgramGridModel.h"
 #include "session/ControllerSession.h"
-#include "support/LinkFixture.h"
-#include "support/SimulatorProcess.h"
 #include "ui/MainPositionButton.h"
 
 #include <QCheckBox>
@@ -25,28 +23,13 @@ namespace {
 const QByteArray kFirst = "0CM1 0RH1 0RD10004E2002020202FF 0RD1114283C010400FFFF 0RD12506478A0C8F0FFFF "
                           "0RP15212000CF8 0RP222220026E8 0RP39332004DD0 0RCF0000000CF8";
 
-// A loaded main window in Move Mode over a scripted controller on a fake move clock, or over the
-// machine's serial port when a simulator is given.
-struct Operating : MainWindowFixture {
-    explicit Operating(SimulatorProcess* sim = nullptr) {
-        if (sim) {
-            t.settings.writeText(u"PortDevice1"_s, sim->path());
-            controller = std::make_unique<ControllerSession>(t.ctx, *window, *window);
-        } else {
-            auto scripted = std::make_unique<ScriptedPort>();
-            auto fake = std::make_unique<FakeClock>();
-            port = scripted.get();
-            clock = fake.get();
-            for (const QByteArray& text : kFirst.split(' '))
-                port->scriptText(text + "\r\n");
-            controller = std::make_unique<ControllerSession>(t.ctx, *window, *window, std::move(scripted),
-                                                             std::move(fake));
-        }
-        window->attachController(*controller);
-        load();
+// A loaded main window in Move Mode over a scripted controller on a fake move clock.
+struct Operating : ConnectedWindowFixture {
+    Operating() {
+        for (const QByteArray& text : kFirst.split(' '))
+            port->scriptText(text + "\r\n");
         window->optModeSelect_Click(FrmMain::MoveMode);
     }
-    ~Operating() { controller.reset(); }
 
     QByteArray frames() const { return port->written.join().replace("\r\n", " ").trimmed(); }
     // The lamps home, OUT1 and OUT2, the position reached, the faces of the four buttons, and how many of
@@ -64,10 +47,6 @@ struct Operating : MainWindowFixture {
             unusable += usable(QString::fromLatin1(name)) ? 0 : 1;
         return out + u' ' + QString::number(unusable);
     }
-
-    ScriptedPort* port = nullptr;
-    FakeClock* clock = nullptr;
-    std::unique_ptr<ControllerSession> controller;
 };
 
 } // namespace
@@ -181,18 +160,6 @@ private slots:
             QCOMPARE(f.window->programModel().step(step), after);
             QCOMPARE(grid->currentIndex().row() + 1, current);
         }
-    }
-
-    // Against the simulator (moves at a twentieth of their time; position 3 at 16000 pulses, both outputs).
-    void homeAndAPositionOnTheSimulator() {
-        SimulatorProcess sim{{u"--move-scale"_s, u"0.05"_s}};
-        Operating f(&sim);
-        f.window->positionButton(0)->click();
-        QCOMPARE(f.shows(), u"100 0 2333 1"_s);
-        f.window->positionButton(3)->click();
-        QCOMPARE(f.shows(), u"111 3 3332 1"_s);
-        QVERIFY(sim.command(u"status"_s).contains(u"position=16000 last=3"_s));
-        QVERIFY(f.t.op.messages.isEmpty() && !f.controller->link.portIsOpen());
     }
 };
 
