@@ -195,7 +195,7 @@ void TestBackup::parameterWriteStopsWithoutBackup() {
     r.t.op.answer(Answer::Yes);
     r.commands.run(ParameterCommand::WriteCt);
     QCOMPARE(r.frames().join(u' '), u"0CM1 0RP1 0RP2 0RP3 0CM1 0RD00 0RD10"_s);
-    QCOMPARE(r.texts().constLast(), kQuestion);
+    QCOMPARE(r.t.op.texts().constLast(), kQuestion);
     QVERIFY(backup.lastSaved.isEmpty() && QDir(dir.path()).isEmpty());
     QCOMPARE(r.t.ctx.parameters.ParaFileData[1].toInt(), 7);
     QCOMPARE(r.model.form.text[6], u"5"_s);

@@ -38,8 +38,7 @@ const QByteArray kParameterFile =
 // go to the fixture's folder.
 struct Rig : DeviceFixture {
     Rig() {
-        for (const char* name : {"nvqdevice.lst", "vqdevice.lst", "jmdevice.lst"})
-            ship(QString::fromLatin1(name));
+        shipLists();
         conv::recomputeLimits(t.ctx.device);
         table.setCurrentDataName(u"New Data"_s);
         preparation.deviceTypeName = u"VQ- 28L-100"_s;
