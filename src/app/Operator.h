@@ -5,6 +5,9 @@
 
 namespace zovi {
 
+struct DiffTable;
+class Texts;
+
 // YesNoDefaultNo: a question whose safe answer is No; Enter and Escape answer No.
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
 enum class Icon { None, Question, Exclamation, Information };
@@ -32,6 +35,12 @@ public:
     virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
     virtual void beep() = 0;
+    // A verification that found a difference shows both sides after its result message; `texts` are the
+    // run's. Nothing is shown where there is no screen.
+    virtual void showDifferences(const DiffTable& table, const Texts& texts) {
+        Q_UNUSED(table);
+        Q_UNUSED(texts);
+    }
 };
 
 } // namespace zovi

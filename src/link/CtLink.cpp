@@ -88,6 +88,8 @@ int CtLink::SendCtMoveCommand(const QByteArray& command, int replyLength, const 
 }
 
 void CtLink::writeWithoutReply(const QByteArray& frame) {
+    if (log_)
+        log_->sent(frame + kCrLf);
     port_.write(frame + kCrLf);
 }
 
@@ -103,6 +105,8 @@ int CtLink::transact(const QByteArray& command, int replyLength, const QByteArra
         state.TimeoutFlag = false;
     }
     armLimit(limit);
+    if (log_)
+        log_->begin();
 
     const QByteArray frame = command + data;
     const QByteArray echo = frame.left(3);
@@ -115,21 +119,26 @@ int CtLink::transact(const QByteArray& command, int replyLength, const QByteArra
         state.MovingFlag = false;
         state.CommErrorFlag = true;
         CloseCommPort();
+        logEnd(CommLog::Outcome::Timeout);
         ctx_.op.message(timeoutMessage());
         return 1;
     }
     if (state.ReplyText.startsWith(kStatusReply)) {
+        logEnd(CommLog::Outcome::Alarm);
         alarmProcedure(true);
         return 1;
     }
     if (state.ReplyText.left(3) != echo) {
+        logEnd(CommLog::Outcome::EchoMismatch);
         recoveryExchange(ctx_.msg(504), limit);
         return 1;
     }
     if (state.ReplyText.size() != replyLength) {
+        logEnd(CommLog::Outcome::LengthMismatch);
         recoveryExchange(ctx_.texts.joined({505, 506}), limit);
         return 1;
     }
+    logEnd(CommLog::Outcome::Ok);
     state.StatusReplyFlag = false;
     alarms_.clearAlarm();
     return 0;
@@ -150,6 +159,8 @@ void CtLink::armLimit(Limit limit) {
 // reached.
 void CtLink::sendAndWait(const QByteArray& frame, Limit limit) {
     state.ReplyDoneFlag = false;
+    if (log_)
+        log_->sent(frame + kCrLf); // before the write: a loopback answers within it
     port_.write(frame + kCrLf);
     receive(); // a loopback answers at once
     if (state.ReplyDoneFlag || limitReached(limit))
@@ -192,6 +203,8 @@ void CtLink::receive() {
             state.ReplyDoneFlag = true;
             state.ReplyText = state.RecvBuffer;
             state.RecvBuffer.clear();
+            if (log_)
+                log_->received(state.ReplyText);
             if (state.ReplyText.startsWith(kStatusReply)) {
                 state.StatusReplyFlag = true;
                 state.StatusText = state.ReplyText;
@@ -231,10 +244,13 @@ void CtLink::recoveryExchange(const QString& failureText, Limit limit) {
         state.TimeoutFlag = false;
         armLimit(limit);
     }
+    if (log_)
+        log_->begin();
     sendAndWait(QByteArrayLiteral("0CM0"), limit);
     if (limit == Limit::Clock)
         state.MyTimerStopFlag = true;
     timerTimeout.stop();
+    logEnd(CommLog::Outcome::Recovery);
     if (state.ReplyText.startsWith(kStatusReply)) {
         alarmProcedure(false);
         return;
@@ -260,6 +276,11 @@ void CtLink::CheckMyTimer() {
         state.MyTimerUpFlag = true;
         wake();
     }
+}
+
+void CtLink::logEnd(CommLog::Outcome outcome) {
+    if (log_)
+        log_->end(outcome);
 }
 
 QString CtLink::timeoutMessage() const {

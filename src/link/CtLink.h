@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/CommLog.h"
 #include "link/LinkState.h"
 
 #include <QObject>
@@ -47,6 +48,10 @@ public:
     // True while a transaction waits for its reply: no second one may start then.
     bool busy() const { return waiting_; }
 
+    // Every frame sent and received is reported to `log` with its transaction's outcome; none: nothing
+    // is recorded.
+    void setLog(CommLog* log) { log_ = log; }
+
     QTimer Timer1;
     QTimer timerTimeout;
     QTimer TimerMyTimer;
@@ -62,6 +67,7 @@ private:
     void alarmProcedure(bool withIcon);
     void recoveryExchange(const QString& failureText, Limit limit);
     QString timeoutMessage() const;
+    void logEnd(CommLog::Outcome outcome);
 
     AppContext& ctx_;
     SerialPort& port_;
@@ -71,6 +77,7 @@ private:
     QEventLoop* loop_ = nullptr;
     Limit waitLimit_ = Limit::Timeout;
     bool waiting_ = false;
+    CommLog* log_ = nullptr;
 };
 
 } // namespace zovi

@@ -11,6 +11,7 @@
 #include "link/CtLink.h"
 #include "operation/ControllerModes.h"
 #include "parameter/ParameterChecks.h"
+#include "parameter/ParameterDiff.h"
 #include "parameter/ParameterFile.h"
 #include "parameter/ParameterForm.h"
 
@@ -35,6 +36,14 @@ FileDialogRequest parameterFileDialog(const AppContext& ctx, int titleId) {
 bool talksToController(ParameterCommand command) {
     return command == ParameterCommand::ReadCt || command == ParameterCommand::WriteCt ||
            command == ParameterCommand::VerifyCt;
+}
+
+// After a verification's result: both sides of the parameters it compared, when some differ.
+void showDifferences(AppContext& ctx, int lastNumber, const QString& theirsHeading) {
+    const ParameterState& state = ctx.parameters;
+    if (!state.UnmatchedParaList.isEmpty())
+        ctx.op.showDifferences(parameterDiff(ctx, state, lastNumber, ctx.options.ParametaShow, theirsHeading),
+                               ctx.texts);
 }
 
 } // namespace
@@ -230,6 +239,7 @@ int ParameterCommands::ParaFileShogoProc() {
     ParametaShogoProc(state, state.ParaItemCount - 1, ctx_.options.ParametaShow);
     const QString source = QLatin1Char('(') + state.ParaFileData[0].toString() + QLatin1Char(')');
     ctx_.op.message(verificationResult(ctx_.msg(428), source));
+    showDifferences(ctx_, state.ParaItemCount - 1, ctx_.msg(822).arg(state.ParaFileData[0].toString()));
     return 0;
 }
 
@@ -301,6 +311,7 @@ int ParameterCommands::ParaCtShogoProc() {
     }
     ParametaShogoProc(ctx_.parameters, kParameterCount, ctx_.options.ParametaShow);
     ctx_.op.message(verificationResult(ctx_.msg(419), QString()));
+    showDifferences(ctx_, kParameterCount, ctx_.msg(823));
     return 0;
 }
 

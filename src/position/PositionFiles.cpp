@@ -5,6 +5,7 @@
 #include "device/CurrentDevice.h"
 #include "device/DeviceCatalogue.h"
 #include "position/FileDevice.h"
+#include "position/PositionDiff.h"
 #include "position/PositionGridModel.h"
 #include "position/PositionTable.h"
 
@@ -229,11 +230,14 @@ void PositionFiles::PosiDataFileShogo() {
         table_.workPosDA[p][PfOut] = table_.PosiDataArray[p][PfOut];
 
     const QString source = ctx_.msg(406) + QLatin1Char('(') + nameWithoutFolder(*path) + QLatin1Char(')');
-    if (table_.PosiDataSyogoProc() == 0)
+    if (table_.PosiDataSyogoProc() == 0) {
         ctx_.op.message(source + kParagraph + ctx_.msg(410));
-    else
+    } else {
         ctx_.op.message(source + kParagraph + ctx_.texts.joined({407, 408}) + kParagraph +
                         table_.VerifyResultList);
+        ctx_.op.showDifferences(positionDiff(ctx_, table_, ctx_.msg(822).arg(nameWithoutFolder(*path))),
+                                ctx_.texts);
+    }
 }
 
 void PositionFiles::verifyWithChoice(const std::function<int()>& askSource,

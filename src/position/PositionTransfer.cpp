@@ -10,6 +10,7 @@
 #include "link/CtLink.h"
 #include "link/HexPad.h"
 #include "operation/ControllerModes.h"
+#include "position/PositionDiff.h"
 #include "position/PositionRecord.h"
 #include "position/PositionTable.h"
 
@@ -263,10 +264,12 @@ int PositionTransfer::PosiDataCtShogo() {
         return 1;
     const int result = table_.PosiDataSyogoProc();
     link_.ReleaseCommPort();
-    if (result == 0)
+    if (result == 0) {
         ctx_.op.message(ctx_.texts.joined({411, 410}));
-    else
+    } else {
         ctx_.op.message(ctx_.texts.joined({411, 407, 408}) + kParagraph + table_.VerifyResultList);
+        ctx_.op.showDifferences(positionDiff(ctx_, table_, ctx_.msg(823)), ctx_.texts);
+    }
     return 0;
 }
 

@@ -27,7 +27,9 @@ ControllerSession::ControllerSession(AppContext& ctx, MainView& view, MainContro
     , alarms(ctx, view)
     , link(ctx, *port_, view, alarms, *clock_)
     , commands(link)
-    , modes(ctx, link, view, controls, alarms) {}
+    , modes(ctx, link, view, controls, alarms) {
+    link.setLog(&log);
+}
 
 ControllerSession::~ControllerSession() {
     link.CloseCommPort();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/Clock.h"
+#include "link/CommLog.h"
 #include "link/CtCommands.h"
 #include "link/CtLink.h"
 #include "link/SerialPort.h"
@@ -51,6 +52,8 @@ private:
     std::unique_ptr<Clock> clock_;
 
 public:
+    // Every frame of this session, for the log window and the command line alike.
+    CommLog log;
     AlarmPanel alarms;
     CtLink link;
     CtCommands commands;

@@ -1,6 +1,8 @@
 // The main window's menus, tool bar, status bar and timers.
 #include "app/AppContext.h"
+#include "session/ControllerSession.h"
 #include "ui/Captions.h"
+#include "ui/FrmCommLog.h"
 #include "ui/FrmMain.h"
 #include "ui/MainLayout.h"
 
@@ -108,6 +110,19 @@ void FrmMain::buildMenus() {
     mnuModeTrancefer = menuItem(mnuModeChange, "mnuModeTrancefer", 274, texts);
     mnuModeGaibu = menuItem(mnuModeChange, "mnuModeGaibu", 275, texts);
     mnuView->addMenu(mnuModeChange);
+    // --- Communication log: opens the session's log window, one per run, brought forward when open.
+    QAction* mnuViewCommLog = menuItem(mnuView, "mnuViewCommLog", 810, texts);
+    connect(mnuViewCommLog, &QAction::triggered, this, [this] {
+        if (!controller_)
+            return;
+        auto* window = findChild<FrmCommLog*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!window)
+            window = new FrmCommLog(ctx_, controller_->log, this);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
+    // --- End of the communication log.
     mnuView->addSeparator();
     mnuViewOption = menuItem(mnuView, "mnuViewOption", 271, texts);
     bar->addMenu(mnuView);

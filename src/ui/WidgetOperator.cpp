@@ -1,5 +1,7 @@
 #include "ui/WidgetOperator.h"
 
+#include "ui/FrmDiffView.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -104,6 +106,11 @@ std::optional<QString> WidgetOperator::openFile(const FileDialogRequest& request
 
 std::optional<QString> WidgetOperator::saveFile(const FileDialogRequest& request) {
     return runFileDialog(request, QFileDialog::AcceptSave, lastFolder_);
+}
+
+void WidgetOperator::showDifferences(const DiffTable& table, const Texts& texts) {
+    FrmDiffView view(table, texts, dialogParent());
+    view.exec();
 }
 
 void WidgetOperator::beep() {

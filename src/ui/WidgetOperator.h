@@ -19,6 +19,8 @@ public:
     std::optional<QString> openFile(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     void beep() override;
+    // The differences in frmDiffView, over the active window.
+    void showDifferences(const DiffTable& table, const Texts& texts) override;
 
     // "Description(*.ext)|*.ext|All Files(*.*)|*.*" becomes "Description(*.ext) (*.ext);;All Files(*.*)
     // (*.*)".

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DiffTable.h"
 #include "app/Operator.h"
 
 #include <QList>
@@ -28,11 +29,13 @@ public:
     std::optional<QString> openFile(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     void beep() override { ++beeps; }
+    void showDifferences(const DiffTable& table, const Texts&) override { differences << table; }
 
     QList<Shown> messages;
     QList<FileDialogRequest> openRequests;
     QList<FileDialogRequest> saveRequests;
     int beeps = 0;
+    QList<DiffTable> differences; // the verifications' difference tables, in order
 
     QString lastText() const { return messages.isEmpty() ? QString() : messages.constLast().text; }
     QStringList texts() const {
