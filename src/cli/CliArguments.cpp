@@ -75,10 +75,16 @@ public:
                 if (!text || (*text != QLatin1String("en") && *text != QLatin1String("ja")))
                     return fail(kBadArgument, QStringLiteral("--lang"));
                 out_.request.lang = *text;
+            } else if (arg == QLatin1String("--log")) {
+                const auto text = takeValue();
+                if (!text || text->isEmpty())
+                    return fail(kBadArgument, QStringLiteral("--log"));
+                out_.request.logPath = *text;
             } else {
                 return fail(kUnknownWord, args_[i]);
             }
-            if (inlineValue && arg != QLatin1String("--port") && arg != QLatin1String("--lang"))
+            if (inlineValue && arg != QLatin1String("--port") && arg != QLatin1String("--lang") &&
+                arg != QLatin1String("--log"))
                 return fail(kUnknownWord, args_[i]);
         }
         if (out_.error)

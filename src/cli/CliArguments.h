@@ -26,6 +26,9 @@ struct CliRequest {
     bool reset = false;
     bool help = false;
     QString lang; // "en", "ja" or empty: the language of the settings
+    // The communication log's file; with several ports each port writes its own, the port's name
+    // before the extension ("log-COM1.txt").
+    QString logPath;
 };
 
 // A usage error: the catalogue text that says what is wrong and the word it is about.

@@ -19,6 +19,7 @@ enum CliText {
     kResultWords = 807,     // "done|failed|refused|differences found"
     kDeviceLine = 808,      // the controller's actuator
     kFolderFailed = 809,    // a backup folder that cannot be made
+    kLogFailed = 811,       // the communication log's file that cannot be written (the log window's)
 };
 
 // The text of a catalogue entry whose lines are written "\n".

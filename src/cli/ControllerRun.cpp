@@ -24,6 +24,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -53,7 +54,8 @@ QString folderPart(const QString& portName) {
 class Run {
 public:
     Run(const RunBasis& basis, const CliRequest& request, const PortArgument& port)
-        : request_(request)
+        : basis_(basis)
+        , request_(request)
         , portName_(port.name())
         , op_(basis.sink, basis.headed ? portName_ : QString(), request.yes)
         , ctx_(settings_, basis.catalogue, op_)
@@ -119,10 +121,28 @@ public:
         else
             result.message = message_.isEmpty() ? op_.lastMessage() : message_;
         result.file = file_;
+        if (!request_.logPath.isEmpty())
+            writeLog(result);
         return result;
     }
 
 private:
+    // The session's frames into the --log file; a log that cannot be written fails the run.
+    void writeLog(PortResult& result) {
+        QString path = request_.logPath;
+        if (basis_.headed) {
+            const QFileInfo info(path);
+            const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+            path = info.dir().filePath(info.completeBaseName() + QLatin1Char('-') + folderPart(portName_) + suffix);
+        }
+        const QString why = session_->log.writeFile(path);
+        if (why.isEmpty())
+            return;
+        result.outcome = Outcome::Failed;
+        result.message = ctx_.msg(kLogFailed).arg(QDir::toNativeSeparators(path), why);
+        ctx_.op.message(result.message, Buttons::Ok, Icon::Exclamation);
+    }
+
     Outcome ended(bool done) const {
         if (done)
             return Outcome::Done;
@@ -279,6 +299,7 @@ private:
         return ended(ctx_.operation.LastPosNo == position);
     }
 
+    const RunBasis& basis_;
     const CliRequest& request_;
     QString portName_;
     MemorySettingsStore settings_;

@@ -165,8 +165,12 @@ void TestZovictl::questionsDeclinedWithoutYes() {
 void TestZovictl::silentController() {
     SilentTerminal terminal;
     QVERIFY(!terminal.path().isEmpty());
-    const CliRun run = runCli({u"version"_s, u"--port"_s, terminal.path(), u"--json"_s});
+    QTemporaryDir dir;
+    const QString log = dir.filePath(u"wire.txt"_s);
+    const CliRun run = runCli({u"version"_s, u"--port"_s, terminal.path(), u"--json"_s, u"--log"_s, log});
     QCOMPARE(run.status, 1);
+    // The port check went out and timed out: the log says so.
+    QVERIFY2(contents(log).contains("\tTX\tTIMEOUT\t0CM1\\r\\n"), contents(log).constData());
     QVERIFY2(run.err.contains(u"Communication timeout error!"_s), qPrintable(run.err));
     const QJsonObject result = run.json().value(0);
     QCOMPARE(result.value(u"result"_s).toString(), u"failed"_s);
@@ -197,9 +201,20 @@ void TestZovictl::backupAndRestoreTwoControllersInParallel() {
     SimulatorProcess second;
     QVERIFY(second.command(u"position 39302004650"_s).startsWith(u"ok"_s)); // position 3 at 90 mm
     QTemporaryDir dir;
+    QTemporaryDir logs;
     CliRun run = runCli({u"backup"_s, dir.path(), u"--port"_s, first.path(), u"--port"_s, second.path(),
-                         u"--yes"_s, u"--json"_s});
+                         u"--yes"_s, u"--json"_s, u"--log="_s + logs.filePath(u"wire.txt"_s)});
     QCOMPARE(run.status, 0);
+    // One log a controller, named by its port; the reply of position 3 differs between them.
+    const QStringList logFiles = QDir(logs.path()).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(logFiles.size(), 2);
+    QByteArray bothLogs;
+    for (const QString& name : logFiles) {
+        QVERIFY(name.startsWith(u"wire-"_s) && name.endsWith(u".txt"_s));
+        bothLogs += contents(logs.filePath(name));
+    }
+    QCOMPARE(bothLogs.count("\tRX\tOK\t0RP3"), 2);
+    QVERIFY(bothLogs.contains("003E80\\r\\n") && bothLogs.contains("004650\\r\\n")); // 80 and 90 mm
     const QList<QJsonObject> results = run.json();
     QCOMPARE(results.size(), 2);
     QCOMPARE(results[0].value(u"port"_s).toString(), first.path());
