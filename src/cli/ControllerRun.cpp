@@ -133,7 +133,8 @@ private:
         if (basis_.headed) {
             const QFileInfo info(path);
             const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
-            path = info.dir().filePath(info.completeBaseName() + QLatin1Char('-') + folderPart(portName_) + suffix);
+            path = info.dir().filePath(info.completeBaseName() + QLatin1Char('-') + folderPart(portName_) +
+                                       suffix);
         }
         const QString why = session_->log.writeFile(path);
         if (why.isEmpty())
