@@ -1,9 +1,11 @@
-// The command line writes the same position file as the window for the same controller: both start by
-// reading the actuator from the controller, read the positions and save them with the window's writer.
+// The command line writes the same position and parameter files as the window for the same controller:
+// both start by reading the actuator from the controller, read the data and save them with the window's
+// writers.
 #include "CliProcess.h"
 #include "app/ProgressView.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceStartup.h"
+#include "parameter/ParameterRig.h"
 #include "session/ControllerSession.h"
 #include "support/FakeDesktop.h"
 #include "support/SimulatorProcess.h"
@@ -33,6 +35,7 @@ class TestZovictlWindow : public QObject {
     Q_OBJECT
 private slots:
     void sameFileAsTheWindow();
+    void sameParameterFileAsTheWindow();
 };
 
 void TestZovictlWindow::sameFileAsTheWindow() {
@@ -62,6 +65,38 @@ void TestZovictlWindow::sameFileAsTheWindow() {
     QVERIFY(contents(windowFile).contains("\"4\",\"2\",\"6202\""));
 
     const CliRun run = runCli({u"positions"_s, u"read"_s, cliFile, u"--port"_s, sim.path(), u"--yes"_s});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(contents(cliFile), contents(windowFile));
+}
+
+void TestZovictlWindow::sameParameterFileAsTheWindow() {
+    SimulatorProcess sim;
+    QTemporaryDir dir;
+    const QString windowFile = dir.filePath(u"window.pmt"_s);
+    const QString cliFile = dir.filePath(u"cli.pmt"_s);
+
+    TestContext t;
+    t.settings.writeText(u"PortDevice1"_s, sim.path());
+    FakeDesktop desktop;
+    FrmMain window(t.ctx, desktop);
+    ControllerSession session(t.ctx, window, window);
+    DeviceCatalogue devices(t.ctx);
+    RecordingDeviceView deviceView;
+    NoProgress progress;
+    QVERIFY(DeviceStartup(t.ctx, devices, session.link, session.commands, deviceView, progress, {})
+                .readFromController());
+    ParameterFormModel form(t.ctx, devices, t.ctx.parameters);
+    form.Form_Load();
+    RecordingWindow parameterWindow;
+    ParameterCommands commands(
+        t.ctx, devices, form, parameterWindow,
+        ParameterLink{session.link, session.commands, session.modes, progress, deviceView});
+    commands.run(ParameterCommand::ReadCt);
+    t.op.chooseFile(windowFile);
+    commands.run(ParameterCommand::SaveFile);
+    QVERIFY(contents(windowFile).startsWith("\"VQ-E1\",\"Parameter\"\r\n20000,"));
+
+    const CliRun run = runCli({u"params"_s, u"read"_s, cliFile, u"--port"_s, sim.path(), u"--yes"_s});
     QCOMPARE(run.status, 0);
     QCOMPARE(contents(cliFile), contents(windowFile));
 }
