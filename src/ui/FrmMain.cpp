@@ -78,7 +78,9 @@ FrmMain::FrmMain(AppContext& ctx, Desktop& desktop, QWidget* parent)
     chkTimerUse_Click();
 }
 
-FrmMain::~FrmMain() = default;
+FrmMain::~FrmMain() {
+    qDeleteAll(eventForwarders_);
+}
 
 void FrmMain::formLoad() {
     ctx_.options.PortNo = ctx_.settings.readInt(QStringLiteral("PortNo"), 1);

@@ -288,6 +288,9 @@ private:
     GridBlock positionGridBlock() const;
     void movePositionCell(GridCell cell);
     std::unique_ptr<PositionGridEdit> positionEdit_;
+    // The forwarders of the grids' events to this window's handlers: deleted first when the window
+    // goes, so no event of a closing control reaches a handler of a window already half destroyed.
+    QList<QObject*> eventForwarders_;
     GridBlock editBlock_;               // the current cell and block when the editor opened
     bool positionEditing_ = false;      // the editor is open and not yet committed
     std::shared_ptr<QPrinter> printer_; // shared: deleted where it was made, QPrinter stays declared only

@@ -49,6 +49,7 @@ void FrmMain::buildPositionEditing() {
     positionEdit_ = std::make_unique<PositionGridEdit>(ctx_, *positionTable_);
     auto* forwarder = new EventForwarder(
         [this](QObject* watched, QEvent* event) { return positionEditingEvent(watched, event); }, this);
+    eventForwarders_ << forwarder;
     forwarder->watch(flgdData);
     forwarder->watch(txtEdit);
     connect(flgdData, &QAbstractItemView::doubleClicked, this, &FrmMain::flgdData_DblClick);

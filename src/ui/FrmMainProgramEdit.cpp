@@ -79,6 +79,7 @@ void allowOnly(QLineEdit* box, const char* pattern) {
 void FrmMain::buildProgramEditing() {
     auto* forwarder = new EventForwarder(
         [this](QObject* watched, QEvent* event) { return programEditingEvent(watched, event); }, this);
+    eventForwarders_ << forwarder;
     forwarder->watch(flgdProgram);
     forwarder->watch(txtEdit2);
     forwarder->watch(txtTimer);

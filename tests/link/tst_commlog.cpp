@@ -143,8 +143,13 @@ private slots:
         const qint64 before = residentKb();
         run(100000);
         const qint64 growth = residentKb() - before;
-        QVERIFY2(before > 0 && growth < 1024, qPrintable(QStringLiteral("grew by %1 kB").arg(growth)));
         QCOMPARE(log.size(), CommLog::kCapacity);
+#if defined(__SANITIZE_ADDRESS__)
+        Q_UNUSED(growth);
+        QSKIP("The address sanitizer keeps freed memory in quarantine: resident memory says nothing here");
+#else
+        QVERIFY2(before > 0 && growth < 1024, qPrintable(QStringLiteral("grew by %1 kB").arg(growth)));
+#endif
     }
 };
 
