@@ -2,11 +2,10 @@
 
 #include "app/AppContext.h"
 #include "app/Options.h"
+#include "app/WholeFile.h"
 #include "parameter/ParameterChecks.h"
 #include "parameter/ParameterFile.h"
 #include "position/PositionFile.h"
-
-#include <QSaveFile>
 
 namespace zovi {
 
@@ -42,12 +41,7 @@ bool ControllerBackup::beforePositionWrite(const std::function<int(PositionArray
     }
     const QByteArray bytes = positionFileBytes(data);
     const auto write = [&bytes](const QString& path) {
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-            file.cancelWriting();
-            return false;
-        }
-        return file.commit();
+        return writeWholeFile(path, bytes).isEmpty();
     };
     return save(BackupKind::Positions, deviceName, write) || goOnWithout();
 }

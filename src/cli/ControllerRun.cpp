@@ -1,4 +1,5 @@
 #include "cli/ControllerRun.h"
+#include "app/WholeFile.h"
 
 #include "app/AppContext.h"
 #include "app/Options.h"
@@ -26,7 +27,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace zovi::cli {
 
@@ -238,8 +238,7 @@ private:
         line("Lead", QString::number(dev.DevLead));
         line("PulsesPerRevolution", QString::number(dev.DevPPR));
         line("Vertical", dev.VerticalFlag ? QStringLiteral("1") : QStringLiteral("0"));
-        QSaveFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+        return writeWholeFile(path, bytes).isEmpty();
     }
 
     Outcome backup(const QString& parent) {

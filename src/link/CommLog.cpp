@@ -1,7 +1,7 @@
 #include "link/CommLog.h"
+#include "app/WholeFile.h"
 
 #include <QDateTime>
-#include <QSaveFile>
 #include <array>
 
 namespace zovi {
@@ -96,23 +96,13 @@ QString CommLog::lineText(const Line& line) {
 }
 
 QString CommLog::writeFile(const QString& path, std::optional<Outcome> only) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return file.errorString();
+    QByteArray bytes;
     for (qint64 seq = firstSeq(); seq < next_; ++seq) {
         const Line& l = *line(seq);
-        if (only && l.outcome != *only)
-            continue;
-        const QByteArray bytes = (lineText(l) + QLatin1Char('\n')).toUtf8();
-        if (file.write(bytes) != bytes.size()) {
-            const QString why = file.errorString();
-            file.cancelWriting();
-            return why;
-        }
+        if (!only || l.outcome == *only)
+            bytes += (lineText(l) + QLatin1Char('\n')).toUtf8();
     }
-    if (!file.flush() || !file.commit())
-        return file.errorString();
-    return QString();
+    return writeWholeFile(path, bytes);
 }
 
 } // namespace zovi

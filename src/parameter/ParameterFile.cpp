@@ -1,4 +1,5 @@
 #include "parameter/ParameterFile.h"
+#include "app/WholeFile.h"
 
 #include "app/Catalogue.h"
 #include "device/DeviceListFile.h"
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace zovi {
@@ -179,16 +179,7 @@ int OpenParaFile(const QString& path, ParameterState& state, ParameterFileProble
 }
 
 int SaveParaFileAs(const QString& path, const ParameterSet& set) {
-    const QByteArray bytes = parameterFileBytes(set);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return 1;
-    // A disk that fills up shows in the write or in the flush; the named file then keeps what it had.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return 1;
-    }
-    return file.commit() ? 0 : 1;
+    return writeWholeFile(path, parameterFileBytes(set)).isEmpty() ? 0 : 1;
 }
 
 QString parameterFileProblemText(const Texts& texts, const QString& path,

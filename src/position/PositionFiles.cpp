@@ -1,4 +1,5 @@
 #include "position/PositionFiles.h"
+#include "app/WholeFile.h"
 
 #include "app/AppContext.h"
 #include "device/Conversion.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace zovi {
 
@@ -33,19 +33,6 @@ public:
 private:
     PositionFileView& view_;
 };
-
-// The bytes written and the buffer flushed before the temporary file replaces the named one: a disk
-// that fills up shows in the write or in the flush, and the named file then keeps what it had.
-bool writeWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
 
 FileDialogRequest positionFileDialog(const AppContext& ctx, int titleId) {
     FileDialogRequest request;
@@ -88,7 +75,7 @@ int PositionFiles::SaveFileAs(const QString& path) {
     bool written = false;
     {
         WaitCursor hourglass(view_);
-        written = writeWhole(path, positionFileBytes(data));
+        written = writeWholeFile(path, positionFileBytes(data)).isEmpty();
     }
     if (!written) {
         ctx_.op.message(ctx_.msg(748).arg(QDir::toNativeSeparators(path)), Buttons::Ok, Icon::Exclamation);
