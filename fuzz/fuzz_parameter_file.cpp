@@ -1,0 +1,37 @@
+// The parameter file (".pmt"): any bytes are read or refused with a message, the window's Open agrees
+// with the reader on every file, and a file of 24 values that is opened and saved again reads back to
+// the same values.
+#include "FuzzSupport.h"
+
+#include "app/ParameterState.h"
+#include "parameter/ParameterChecks.h"
+#include "parameter/ParameterFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    zovi::fuzz::ensureApplication();
+    if (size > size_t(zovi::kMaxParameterFileBytes))
+        return 0;
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const zovi::ParameterFileParse parse = zovi::parseParameterFile(bytes);
+    if (parse.ok() && parse.values.size() != zovi::kParameterFileValues &&
+        parse.values.size() != zovi::kOlderJmFileValues)
+        __builtin_trap();
+
+    zovi::ParameterState state;
+    zovi::ParameterFileProblem problem;
+    const int opened = zovi::OpenParaFile(zovi::fuzz::scratchFile(bytes), state, &problem);
+    if ((opened == 0) != parse.ok() || problem.fault != parse.problem.fault)
+        __builtin_trap();
+    if (!parse.ok()) {
+        zovi::fuzz::FuzzContext run(size % 2 ? 1 : 2);
+        (void)zovi::parameterFileProblemText(run.ctx.texts, QStringLiteral("fuzz.pmt"), problem);
+        return 0;
+    }
+    if (parse.values.size() != zovi::kParameterFileValues)
+        return 0;
+    zovi::ParaDA2Hensu(state);
+    const zovi::ParameterFileParse again = zovi::parseParameterFile(zovi::parameterFileBytes(state.set));
+    if (!again.ok() || again.values != parse.values)
+        __builtin_trap();
+    return 0;
+}
