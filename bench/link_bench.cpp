@@ -12,10 +12,8 @@
 // before the actuator is read back).
 
 #include "app/AppContext.h"
-#include "app/MainControls.h"
-#include "app/MainView.h"
 #include "app/Options.h"
-#include "app/ProgressView.h"
+#include "app/QuietViews.h"
 #include "app/Wait.h"
 #include "device/Conversion.h"
 #include "device/DeviceCatalogue.h"
@@ -71,29 +69,8 @@ public:
     int messages = 0;
 };
 
-class NullView : public MainView, public MainControls, public ProgressView, public DeviceView {
+class NullView : public QuietMainView, public QuietControls, public QuietProgress, public DeviceView {
 public:
-    void setPortLamp(bool) override {}
-    void setAlarmLamp(bool) override {}
-    void setAlarmNo(const QString&) override {}
-    void setErrorComment(const QString&) override {}
-    void setHomeLamp(bool) override {}
-    void setOutputLamps(bool, bool) override {}
-    void greyAllMoveButtons() override {}
-    void setStatusPanel(int, const QString&) override {}
-    void refreshStatusBar() override {}
-    void CMDBTN_Muko() override {}
-    void CMDBTN_Yuko() override {}
-    void ToolBar_Muko() override {}
-    void ToolBar_Yuko() override {}
-    void Menyu_Muko() override {}
-    void Menyu_Yuko() override {}
-    void CTModeChange_Muko() override {}
-    void CTModeChange_Yuko() override {}
-    void setResetEnabled(bool) override {}
-    void open(int, const QString&) override {}
-    void step(int) override {}
-    void close() override {}
     void setDeviceLabel(const QString&) override {}
     void setVqElementVisible(bool) override {}
     void setOldElementVisible(bool) override {}

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/AppContext.h"
-#include "app/MainView.h"
 #include "app/Operator.h"
+#include "app/QuietViews.h"
 #include "app/SettingsStore.h"
 
 #include <QByteArray>
@@ -29,20 +29,6 @@ public:
     std::optional<QString> openFile(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<QString> saveFile(const FileDialogRequest&) override { return std::nullopt; }
     void beep() override {}
-};
-
-// The main window's lamps and panels, drawn nowhere.
-class QuietMainView : public MainView {
-public:
-    void setPortLamp(bool) override {}
-    void setAlarmLamp(bool) override {}
-    void setAlarmNo(const QString&) override {}
-    void setErrorComment(const QString&) override {}
-    void setHomeLamp(bool) override {}
-    void setOutputLamps(bool, bool) override {}
-    void greyAllMoveButtons() override {}
-    void setStatusPanel(int, const QString&) override {}
-    void refreshStatusBar() override {}
 };
 
 // A run's state: the built-in catalogue (read once for all runs), the data files beside the targets, settings

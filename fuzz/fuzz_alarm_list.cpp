@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     file.close();
     zovi::fuzz::FuzzContext run(size % 2 ? 1 : 2);
     run.ctx.folder = zovi::ProgramFolder(folder);
-    zovi::fuzz::QuietMainView view;
+    zovi::QuietMainView view;
     zovi::AlarmPanel panel(run.ctx, view);
     panel.Get_ErrorList();
     panel.DispAlarmState(QByteArrayLiteral("0%%") + bytes.left(4) + QByteArrayLiteral("\r\n"));

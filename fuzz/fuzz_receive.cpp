@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zovi::fuzz::FuzzContext run;
     // The first byte: the port held open between commands or released after each.
     run.ctx.options.PortOccupyFlag = (data[0] & 1) != 0;
-    zovi::fuzz::QuietMainView view;
+    zovi::QuietMainView view;
     zovi::AlarmPanel alarms(run.ctx, view);
     alarms.Get_ErrorList();
     ReplyPort port;

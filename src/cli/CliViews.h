@@ -1,8 +1,6 @@
 #pragma once
 
-#include "app/MainControls.h"
-#include "app/MainView.h"
-#include "app/ProgressView.h"
+#include "app/QuietViews.h"
 #include "device/DeviceView.h"
 #include "operation/MoveView.h"
 #include "parameter/ParameterCommands.h"
@@ -13,40 +11,13 @@ namespace zovi::cli {
 // The window's seams for a run without windows. Nothing is drawn; what the command line reports (the
 // alarm panel, the model name) is kept.
 
-class CliMainView : public MainView {
+class CliMainView : public QuietMainView {
 public:
-    void setPortLamp(bool) override {}
-    void setAlarmLamp(bool) override {}
     void setAlarmNo(const QString& text) override { alarmNo = text; }
     void setErrorComment(const QString& text) override { errorComment = text; }
-    void setHomeLamp(bool) override {}
-    void setOutputLamps(bool, bool) override {}
-    void greyAllMoveButtons() override {}
-    void setStatusPanel(int, const QString&) override {}
-    void refreshStatusBar() override {}
 
     QString alarmNo; // empty while no alarm is shown
     QString errorComment;
-};
-
-class CliControls : public MainControls {
-public:
-    void CMDBTN_Muko() override {}
-    void CMDBTN_Yuko() override {}
-    void ToolBar_Muko() override {}
-    void ToolBar_Yuko() override {}
-    void Menyu_Muko() override {}
-    void Menyu_Yuko() override {}
-    void CTModeChange_Muko() override {}
-    void CTModeChange_Yuko() override {}
-    void setResetEnabled(bool) override {}
-};
-
-class CliProgress : public ProgressView {
-public:
-    void open(int, const QString&) override {}
-    void step(int) override {}
-    void close() override {}
 };
 
 class CliDeviceView : public DeviceView {

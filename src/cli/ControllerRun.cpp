@@ -169,7 +169,7 @@ private:
         message_.clear();
         file_ = path;
         op_.setFileAnswer(path);
-        CliProgress progress;
+        QuietProgress progress;
         PositionTransfer transfer(ctx_, table_, devices_, session_->link, session_->commands, session_->modes,
                                   progress, deviceView_);
         transfer.saveAs = [this] {
@@ -306,8 +306,8 @@ private:
     ConsoleOperator op_;
     AppContext ctx_;
     CliMainView view_;
-    CliControls controls_;
-    CliProgress progress_;
+    QuietControls controls_;
+    QuietProgress progress_;
     CliDeviceView deviceView_;
     CliFileView fileView_{deviceView_};
     CliMoveView moveView_;
