@@ -42,8 +42,11 @@ int IoMonitor::ReadIoStateFromCt() {
             link_.ReleaseCommPort();
             return 1;
         }
-        // A reply that is not this register's contents leaves its flags as they were.
-        takeRegisterReply(io, QByteArray(registerNo), link_.state.ReplyText);
+        // A reply that is not this register's contents leaves its flags as they were; one that cannot
+        // be read ends the reads as a failed exchange does.
+        if (takeRegisterReply(io, QByteArray(registerNo), link_.state.ReplyText) ==
+            RegisterReply::NotHexadecimal)
+            return link_.refuseUnreadableReply("0RB" + QByteArray(registerNo));
     }
     return 0;
 }

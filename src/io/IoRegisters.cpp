@@ -6,22 +6,18 @@ namespace zovi {
 
 namespace {
 
-bool isHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-
 char hexDigit(int value) {
     return "0123456789ABCDEF"[value & 0xF];
 }
 
 } // namespace
 
-bool takeRegisterReply(IoState& state, const QByteArray& registerNo, const QByteArray& reply) {
+RegisterReply takeRegisterReply(IoState& state, const QByteArray& registerNo, const QByteArray& reply) {
     if (!reply.startsWith("0RB" + registerNo))
-        return false;
+        return RegisterReply::OtherContents;
     const QByteArray digits = replyChars(reply, 7, 2);
-    if (digits.size() != 2 || !isHexDigit(digits[0]) || !isHexDigit(digits[1]))
-        return false;
+    if (digits.size() != 2 || !isHexDigits(digits))
+        return RegisterReply::NotHexadecimal;
     const int high = int(hexValue(digits.left(1)));
     const int low = int(hexValue(digits.mid(1, 1)));
     for (const IoBit& bit : kIoBits) {
@@ -34,7 +30,7 @@ bool takeRegisterReply(IoState& state, const QByteArray& registerNo, const QByte
         state.Reg107High = static_cast<qint16>(high);
         state.Reg107Low = static_cast<qint16>(low);
     }
-    return true;
+    return RegisterReply::Taken;
 }
 
 QByteArray outputData(const IoState& state) {

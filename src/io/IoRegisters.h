@@ -53,10 +53,12 @@ struct IoState {
     bool& operator[](IoSignal signal) { return active[static_cast<int>(signal)]; }
 };
 
+enum class RegisterReply { Taken, OtherContents, NotHexadecimal };
+
 // Takes the reply to "0RB" + `registerNo` into `state`: the flags of that register's signals, and for
-// "107" its two digits. A reply that does not begin "0RB" + the register number, or whose two digits
-// are not hexadecimal, is not this register's contents: nothing is set and the result is false.
-bool takeRegisterReply(IoState& state, const QByteArray& registerNo, const QByteArray& reply);
+// "107" its two digits. A reply that does not begin "0RB" + the register number is not this register's
+// contents; one whose two digits are not hexadecimal cannot be read. Either way nothing is set.
+RegisterReply takeRegisterReply(IoState& state, const QByteArray& registerNo, const QByteArray& reply);
 
 // The data of "0WB107": the high digit of "107" as read, then the outputs PEND (1), OUT1 (2) and
 // OUT2 (4) as the flags now stand, with bit 8 of the low digit kept as read.

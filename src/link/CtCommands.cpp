@@ -45,8 +45,12 @@ int CtCommands::ReadCtHomeState() {
     link_.state.TimeoutMsec = 5000;
     int result = -1;
     if (link_.SendCtCommand(QByteArrayLiteral("0RH"), 6) == 0) {
-        result = int(hexField(link_.state.ReplyText, 4, 1));
-        move.HomeDoneFlag = result == 1;
+        if (const std::optional<qint64> homed = strictHexField(link_.state.ReplyText, 4, 1)) {
+            result = int(*homed);
+            move.HomeDoneFlag = result == 1;
+        } else {
+            link_.refuseUnreadableReply(QByteArrayLiteral("0RH"));
+        }
     }
     link_.ReleaseCommPort();
     return result;
@@ -55,14 +59,17 @@ int CtCommands::ReadCtHomeState() {
 int CtCommands::ReadCtPositions() {
     for (int position = 1; position <= 3; ++position) {
         link_.state.TimeoutMsec = 5000;
-        if (link_.SendCtCommand(QByteArrayLiteral("0RP"), kPositionReplyLength,
-                                QByteArray::number(position, 16).toUpper()) != 0) {
+        const QByteArray number = QByteArray::number(position, 16).toUpper();
+        if (link_.SendCtCommand(QByteArrayLiteral("0RP"), kPositionReplyLength, number) != 0) {
             link_.ReleaseCommPort();
             return 1;
         }
-        const QByteArray& reply = link_.state.ReplyText;
-        move.PosVel[position] = static_cast<qint16>(hexField(reply, 5, 1));
-        move.PosPulse[position] = static_cast<qint32>(hexField(reply, 9, 6));
+        const std::optional<qint64> vel = strictHexField(link_.state.ReplyText, 5, 1);
+        const std::optional<qint64> pulses = strictHexField(link_.state.ReplyText, 9, 6);
+        if (!vel || !pulses)
+            return link_.refuseUnreadableReply("0RP" + number);
+        move.PosVel[position] = static_cast<qint16>(*vel);
+        move.PosPulse[position] = static_cast<qint32>(*pulses);
     }
     return 0;
 }
@@ -73,7 +80,10 @@ int CtCommands::ReadCtPresentPos() {
         link_.ReleaseCommPort();
         return 1;
     }
-    move.PresentPulse = static_cast<qint32>(hexField(link_.state.ReplyText, 9, 6));
+    const std::optional<qint64> pulses = strictHexField(link_.state.ReplyText, 9, 6);
+    if (!pulses)
+        return link_.refuseUnreadableReply(QByteArrayLiteral("0RC"));
+    move.PresentPulse = static_cast<qint32>(*pulses);
     return 0;
 }
 
@@ -84,6 +94,10 @@ bool CtCommands::readBlock(const char* block, QByteArray* digits) {
         return false;
     }
     *digits = replyChars(link_.state.ReplyText, 6, 16);
+    if (!isHexDigits(*digits)) {
+        link_.refuseUnreadableReply("0RD" + QByteArray(block));
+        return false;
+    }
     return true;
 }
 

@@ -30,7 +30,8 @@ struct CtDevice {
 };
 
 // The single-command exchanges that several commands share. Each releases the port after a failed
-// exchange (ReadCtHomeState after every exchange).
+// exchange (ReadCtHomeState after every exchange). A reply whose numbers hold a character that is not
+// a hexadecimal digit is a failed exchange too, told to the operator; nothing of it is stored.
 class CtCommands {
 public:
     explicit CtCommands(CtLink& link)
@@ -46,7 +47,7 @@ public:
     int ReadCtDevice();      // 0 or 1; fills `device`
 
 private:
-    // "0RD" for one parameter block; the reply's 16 digits, or nothing after a failure.
+    // "0RD" for one parameter block; the reply's 16 digits, or false after a failure.
     bool readBlock(const char* block, QByteArray* digits);
 
     CtLink& link_;

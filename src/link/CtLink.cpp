@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/MainView.h"
 #include "link/Clock.h"
+#include "link/ReplyFields.h"
 #include "link/SerialPort.h"
 #include "operation/AlarmPanel.h"
 
@@ -85,6 +86,13 @@ int CtLink::SendCtCommand(const QByteArray& command, int replyLength, const QByt
 
 int CtLink::SendCtMoveCommand(const QByteArray& command, int replyLength, const QByteArray& data) {
     return transact(command, replyLength, data, Limit::Clock);
+}
+
+int CtLink::refuseUnreadableReply(const QByteArray& request) {
+    ReleaseCommPort();
+    ctx_.op.message(ctx_.msg(840).arg(QString::fromLatin1(request), printableReply(state.ReplyText)),
+                    Buttons::Ok, Icon::Exclamation);
+    return 1;
 }
 
 void CtLink::writeWithoutReply(const QByteArray& frame) {

@@ -37,6 +37,10 @@ public:
 
     int SendCtCommand(const QByteArray& command, int replyLength, const QByteArray& data = {});
     int SendCtMoveCommand(const QByteArray& command, int replyLength, const QByteArray& data = {});
+    // For a reply that passed the exchange's checks but holds a character that is not a hexadecimal
+    // digit where a number is read (noise on the line): releases the port and tells the operator which
+    // answer to `request` could not be used. Returns 1, the failed result.
+    int refuseUnreadableReply(const QByteArray& request);
     // Writes a command and CR LF straight to the port; no reply is awaited.
     void writeWithoutReply(const QByteArray& frame);
 

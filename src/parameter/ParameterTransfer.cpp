@@ -17,22 +17,6 @@ constexpr int kReplyMs = 5000;
 constexpr int kSettleMs = 500;
 constexpr int kPositions = 3;
 
-// True when every character is a hexadecimal digit (either case) and there is at least one.
-bool isHexDigits(const QByteArray& text) {
-    if (text.isEmpty())
-        return false;
-    for (char c : text) {
-        const bool digit = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-        if (!digit)
-            return false;
-    }
-    return true;
-}
-
-QString shown(const QByteArray& reply) {
-    return QString::fromLatin1(reply).remove(QStringLiteral("\r\n"));
-}
-
 } // namespace
 
 ParameterTransfer::ParameterTransfer(AppContext& ctx, CtLink& link, ProgressView& progress)
@@ -68,8 +52,8 @@ int ParameterTransfer::GetParametaValueProc(ParaSlots& staging) {
         if (replyChars(reply, 4, 2) != number || !isHexDigits(digits[i])) {
             progress_.close();
             link_.ReleaseCommPort();
-            ctx_.op.message(ctx_.msg(770).arg(QString::fromLatin1(number), shown(reply)), Buttons::Ok,
-                            Icon::Exclamation);
+            ctx_.op.message(ctx_.msg(770).arg(QString::fromLatin1(number), printableReply(reply)),
+                            Buttons::Ok, Icon::Exclamation);
             return 1;
         }
         progress_.step(i + 1);
@@ -100,7 +84,7 @@ int ParameterTransfer::ParaKakikomimaeCheck() {
             return failed();
         const QByteArray target = replyChars(link_.state.ReplyText, 9, 6);
         if (!isHexDigits(target)) {
-            const QString reply = shown(link_.state.ReplyText);
+            const QString reply = printableReply(link_.state.ReplyText);
             failed();
             ctx_.op.message(ctx_.msg(771).arg(position).arg(reply), Buttons::Ok, Icon::Exclamation);
             return -1;

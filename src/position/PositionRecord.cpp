@@ -3,29 +3,7 @@
 #include "link/HexPad.h"
 #include "link/ReplyFields.h"
 
-#include <cctype>
-
 namespace zovi {
-
-namespace {
-
-bool allHexDigits(const QByteArray& digits) {
-    for (char c : digits) {
-        if (!std::isxdigit(static_cast<unsigned char>(c)))
-            return false;
-    }
-    return !digits.isEmpty();
-}
-
-// A field of a reply read as a hexadecimal number, only when every character of it is a digit.
-std::optional<qint64> strictHexField(const QByteArray& reply, int first, int count) {
-    const QByteArray digits = replyChars(reply, first, count);
-    if (digits.size() != count || !allHexDigits(digits))
-        return std::nullopt;
-    return hexValue(digits);
-}
-
-} // namespace
 
 std::optional<PositionRecord> decodePositionReply(const QByteArray& reply, int position) {
     const auto number = strictHexField(reply, 4, 1);
@@ -49,15 +27,6 @@ std::optional<qint32> strokeLimitOfBlock10(const QByteArray& reply) {
     if (!pulses)
         return std::nullopt;
     return static_cast<qint32>(*pulses);
-}
-
-QString printableReply(const QByteArray& reply) {
-    QString text = QString::fromLatin1(reply.endsWith("\r\n") ? reply.chopped(2) : reply);
-    for (QChar& c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = QLatin1Char('?');
-    }
-    return text;
 }
 
 } // namespace zovi

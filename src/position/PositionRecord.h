@@ -29,7 +29,4 @@ QByteArray positionWriteData(int position, const PositionRecord& record, int bra
 // pulses. Nothing when one of them is not a hexadecimal digit.
 std::optional<qint32> strokeLimitOfBlock10(const QByteArray& reply);
 
-// A reply as the operator may be shown it: without its CR LF, other control characters as "?".
-QString printableReply(const QByteArray& reply);
-
 } // namespace zovi

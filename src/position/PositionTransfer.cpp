@@ -9,6 +9,7 @@
 #include "link/CtCommands.h"
 #include "link/CtLink.h"
 #include "link/HexPad.h"
+#include "link/ReplyFields.h"
 #include "operation/ControllerModes.h"
 #include "position/PositionDiff.h"
 #include "position/PositionRecord.h"

@@ -127,6 +127,43 @@ private slots:
         QVERIFY(run("quit").quit);
     }
 
+    // A burst leaves in 4096-byte writes, the same bytes for the same seed; garble-next puts its bytes
+    // into the next reply only, before the CR LF; a hang-up cuts the next reply, and until "clear"
+    // nothing crosses the line either way.
+    void noiseAndHangUp() {
+        ModelDriver driver;
+        const auto run = [&driver](const char* line) {
+            return ctsim::runConsoleCommand(driver.model, QString::fromLatin1(line), 0);
+        };
+        const ctsim::ConsoleResult burst = run("burst 10000 7");
+        QCOMPARE(burst.reply, QStringLiteral("ok burst 10000 7"));
+        QCOMPARE(writes(burst.outputs).size(), 3);
+        QCOMPARE(burst.outputs.back().bytes.size(), 10000 - 2 * 4096);
+        const QByteArray noise = ModelDriver::joined(burst.outputs);
+        QCOMPARE(ModelDriver::joined(run("burst 10000 7").outputs), noise);
+        QVERIFY(ModelDriver::joined(run("burst 10000 8").outputs) != noise);
+        QVERIFY(run("burst 3").reply.startsWith(QStringLiteral("ok burst 3 "))); // a seed of its own
+        for (const char* wrong : {"burst 0", "burst 5 x", "garble-next", "hangup -1"})
+            QVERIFY2(run(wrong).reply.startsWith(QStringLiteral("error: usage:")), wrong);
+
+        run("garble-next 5 3");
+        const QByteArray garbled = driver.send("0RV");
+        QCOMPARE(garbled.size(), Ok0RV.size() + 5);
+        bool inserted = false;
+        for (qsizetype at = 0; at + 5 <= garbled.size() - 2; ++at)
+            inserted |= garbled.left(at) + garbled.mid(at + 5) == Ok0RV;
+        QVERIFY2(inserted, garbled.toHex().constData());
+        QCOMPARE(driver.send("0RV"), Ok0RV);
+
+        run("hangup 4");
+        QCOMPARE(driver.send("0RV"), QByteArray("0RV1"));
+        QCOMPARE(driver.send("0CM1") + driver.send("0RV"), QByteArray());
+        QCOMPARE(driver.model.faults().describe(), QStringLiteral("line cut"));
+        run("clear");
+        QVERIFY2(run("status").reply.startsWith(QStringLiteral("status mode=external")), "0CM1 was lost");
+        QCOMPARE(driver.send("0RV"), Ok0RV);
+    }
+
     void strayEscapes() {
         // The argument of "stray" and its bytes; nothing when it is refused.
         const QList<std::pair<QString, std::optional<QByteArray>>> cases{

@@ -95,7 +95,7 @@ private slots:
             IoState state;
             state.active.fill(before);
             state.Reg107High = state.Reg107Low = 9;
-            QCOMPARE(takeRegisterReply(state, registerNo, reply), taken);
+            QCOMPARE(takeRegisterReply(state, registerNo, reply) == RegisterReply::Taken, taken);
             QString expected = active;
             expected.replace(u'.', before ? u'1' : u'0');
             QCOMPARE(flags(state.active), expected);
@@ -213,6 +213,9 @@ private slots:
         QTest::newRow("write refused in external start mode")
             << QByteArrayList{"0%%03"} << true << false << "Communication error occurs!\r\n\r\nError No.03"
             << 1;
+        QTest::newRow("register digits that are not hexadecimal")
+            << QByteArrayList{"0CM1", "0RB105FF", "0RB1060G"} << false << false
+            << "The C/T's answer to 0RB106 cannot be used: \"0RB1060G\" holds a character" << 3;
         QTest::newRow("time-out") << QByteArrayList{"0CM1", "0RB105FF", ""} << false << false
                                   << "Communication timeout error!" << 3;
     }

@@ -29,7 +29,6 @@ private slots:
             {"004E20", 20000}, {"FFFFFF", 16777215}, {"ff", 255}, {"1G", 1}, {"G1", 0}, {"", 0}};
         for (const auto& [digits, value] : cases)
             QVERIFY2(hexValue(digits) == value, digits.constData());
-        QCOMPARE(hexField16("0RD00FF028000", 10), qint16(-32768));
     }
 
     // Known answers written out by hand from the block layout: D1-D2 size, D3-D4 speed letter code,
@@ -58,6 +57,46 @@ private slots:
         QVERIFY(!c.port.isOpen());
         QCOMPARE(c.commands.ReadCtPositions(), 1);
         QCOMPARE(c.port.written.mid(3), (QByteArrayList{"0RP1\r\n", "0RP2\r\n", "0CM0\r\n"}));
+        QVERIFY(!c.port.isOpen());
+    }
+
+    // A reply that passes the exchange's checks but holds a character that is not a hexadecimal digit
+    // where a number is read fails the read with its message: nothing of it is stored (a number read
+    // as far as its digits go would be), and the port is released.
+    void unreadableNumbersFailTheRead_data() {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("request");
+        QTest::newRow("home state") << QByteArray("0RHh") << "0RH";
+        QTest::newRow("speed of position 1") << QByteArray("0RP1.212000FA0") << "0RP1";
+        QTest::newRow("pulses of position 1") << QByteArray("0RP15212000FAx") << "0RP1";
+        QTest::newRow("present position") << QByteArray("0RC000000003Eg") << "0RC";
+        QTest::newRow("stroke for a move") << QByteArray("0RD10004E2 02020202FF") << "0RD10";
+        QTest::newRow("actuator of the device read") << QByteArray("0RD141C4C00640\x01"
+                                                                   "FFFFFF")
+                                                     << "0RD14";
+    }
+
+    void unreadableNumbersFailTheRead() {
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, request);
+        Callers c;
+        c.port.scriptText(reply + "\r\n");
+        CtCommands& k = c.commands;
+        const bool failed = request == u"0RH"     ? k.ReadCtHomeState() == -1
+                            : request == u"0RP1"  ? k.ReadCtPositions() == 1
+                            : request == u"0RC"   ? k.ReadCtPresentPos() == 1
+                            : request == u"0RD10" ? k.ReadCtParaForMove() == 1
+                                                  : k.ReadCtDevice() == 1;
+        QVERIFY(failed);
+        QCOMPARE(k.move.HomeDoneFlag + k.move.PosVel[1] + k.move.PosPulse[1] + k.move.PresentPulse +
+                     k.move.StrokePulse + k.device.stroke,
+                 0);
+        const QString shown = QString::fromLatin1(reply).replace(QChar(1), u'?');
+        QCOMPARE(c.t.op.texts(),
+                 QStringList{QStringLiteral("The C/T's answer to %1 cannot be used: \"%2\" holds "
+                                            "a character that is not a hexadecimal digit where "
+                                            "a number is read.")
+                                 .arg(request, shown)});
         QVERIFY(!c.port.isOpen());
     }
 

@@ -1,5 +1,6 @@
 #include "model/ConsoleCommands.h"
 
+#include <QRandomGenerator>
 #include <QStringList>
 
 namespace ctsim {
@@ -9,6 +10,9 @@ namespace {
 constexpr int MaxDelayMs = 600000;
 constexpr int MaxSplitGapMs = 60000;
 constexpr int MaxSplitPieces = 64;
+constexpr int MaxBurstBytes = 64 << 20;
+constexpr int MaxGarbleBytes = 4096;
+constexpr qsizetype BurstChunk = 4096; // a long burst leaves in writes of this size, between other work
 
 struct CommandHelp {
     const char* usage;
@@ -27,12 +31,15 @@ const CommandHelp Help[] = {
     {"home-sensor-fail", "the next homing ends with alarm 0B"},
     {"stray TEXT", "send TEXT + CR LF now (quotes optional; escapes \\r \\n \\t \\\\ \\\" \\xHH)"},
     {"stray-raw TEXT", "send TEXT now, without CR LF"},
+    {"burst N [SEED]", "send N random bytes now (noise on the line); the answer names the seed"},
+    {"garble-next N [SEED]", "put N random bytes at a random place of the next reply, before CR LF"},
+    {"hangup K", "cut the next reply after K characters, then nothing either way until \"clear\""},
     {"inputs N", "active POSI inputs: 1 POSI1 + 2 POSI2 + 4 POSI4"},
     {"home-ls on|off|auto", "hold the HOME LS input active or inactive; auto: active at position 0"},
     {"registers", "the I/O registers 105, 106 and 107 as \"0RB\" reads them"},
     {"position RECORD", "store a position: the 11 characters \"0WP\" takes (e.g. 152020003E8)"},
     {"move-scale X", "moves take X (0 to 1) times their true time"},
-    {"clear", "remove all reply faults, a pending alarm-once and home-sensor-fail"},
+    {"clear", "remove all reply faults, a pending alarm-once, home-sensor-fail and a cut line"},
     {"status", "one line of controller state and active faults"},
     {"help", "list the commands"},
     {"quit", "stop the simulator"},
@@ -142,6 +149,38 @@ ConsoleResult stray(ControllerModel& model, const QString& command, const QStrin
     return result;
 }
 
+// "burst N [SEED]" and "garble-next N [SEED]": the count and the seed, a random one when none is given.
+std::optional<std::pair<int, quint32>> countAndSeed(const QStringList& words, int maxCount) {
+    const std::optional<int> count = words.size() > 1 ? integerIn(words[1], 1, maxCount) : std::nullopt;
+    bool valid = words.size() == 2;
+    const quint32 seed = words.size() == 3 ? words[2].toUInt(&valid) : QRandomGenerator::global()->generate();
+    if (!count || !valid)
+        return std::nullopt;
+    return std::pair{*count, seed};
+}
+
+// A burst is sent at once and never shaped; garble-next waits for the next reply.
+ConsoleResult noise(ControllerModel& model, const QStringList& words, qint64 nowMs) {
+    const QString& command = words.first();
+    const bool burst = command == QStringLiteral("burst");
+    const auto parsed = countAndSeed(words, burst ? MaxBurstBytes : MaxGarbleBytes);
+    if (!parsed)
+        return error(QStringLiteral("usage: %1 N(1-%2) [SEED]")
+                         .arg(command)
+                         .arg(burst ? MaxBurstBytes : MaxGarbleBytes));
+    const auto [count, seed] = *parsed;
+    ConsoleResult result = ok(QStringLiteral("%1 %2 %3").arg(command).arg(count).arg(seed));
+    if (!burst) {
+        model.faults().setGarbleNext(count, seed);
+        return result;
+    }
+    QRandomGenerator generator(seed);
+    const QByteArray bytes = randomBytes(generator, count);
+    for (qsizetype start = 0; start < bytes.size(); start += BurstChunk)
+        result.outputs.push_back({bytes.mid(start, BurstChunk), nowMs});
+    return result;
+}
+
 } // namespace
 
 std::optional<QByteArray> unescapeStrayText(const QString& argument) {
@@ -209,6 +248,17 @@ ConsoleResult runConsoleCommand(ControllerModel& model, const QString& line, qin
         return emergencyInput(model, words, nowMs);
     if (command == QStringLiteral("stray") || command == QStringLiteral("stray-raw"))
         return stray(model, command, trimmed.mid(command.size()).trimmed(), nowMs);
+    if (command == QStringLiteral("burst") || command == QStringLiteral("garble-next"))
+        return noise(model, words, nowMs);
+    if (command == QStringLiteral("hangup")) {
+        const std::optional<int> kept =
+            words.size() == 2 ? integerIn(words[1], 0, MaxGarbleBytes) : std::nullopt;
+        if (!kept)
+            return error(QStringLiteral("usage: hangup K (characters of the next reply still sent, 0-%1)")
+                             .arg(MaxGarbleBytes));
+        model.faults().setHangUp(*kept);
+        return ok(QStringLiteral("hangup %1").arg(*kept));
+    }
     if (command == QStringLiteral("home-sensor-fail") && words.size() == 1) {
         model.faults().setHomeSensorFail();
         return ok(command);

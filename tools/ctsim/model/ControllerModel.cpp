@@ -26,6 +26,8 @@ bool expectsReply(QByteArrayView line) {
 } // namespace
 
 Outputs ControllerModel::receive(QByteArrayView bytes, qint64 nowMs) {
+    if (m_faults.lineCut())
+        return {};
     for (QByteArray& line : m_assembler.feed(bytes)) {
         if (m_move && isRestart(line))
             restart(nowMs);

@@ -20,6 +20,7 @@ namespace ctsim {
 //
 // One command is carried out at a time: lines that arrive while a move runs wait (at most MaxQueuedLines,
 // further ones are lost) and are answered when it has ended; only the reset "0CM3" acts at once.
+// While the line is cut (the "hangup" fault) received bytes are lost.
 class ControllerModel {
 public:
     static constexpr int MaxQueuedLines = 16;

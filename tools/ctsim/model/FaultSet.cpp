@@ -47,6 +47,14 @@ void FaultSet::setHomeSensorFail() {
     m_homeSensorFail = true;
 }
 
+void FaultSet::setGarbleNext(int count, quint32 seed) {
+    arm(m_garble, true, std::max(1, count), int(seed));
+}
+
+void FaultSet::setHangUp(int kept) {
+    arm(m_hangUp, true, std::max(0, kept));
+}
+
 void FaultSet::clear() {
     *this = FaultSet();
 }
@@ -60,7 +68,7 @@ bool FaultSet::takeHomeSensorFail() {
 }
 
 Outputs FaultSet::shape(const QByteArray& reply, qint64 atMs) {
-    if (take(m_silent))
+    if (m_lineCut || take(m_silent))
         return {};
     QByteArray bytes = reply;
     const qsizetype bodyEnd = bytes.endsWith("\r\n") ? bytes.size() - 2 : bytes.size();
@@ -71,6 +79,18 @@ Outputs FaultSet::shape(const QByteArray& reply, qint64 atMs) {
             bytes.insert(bodyEnd, '0');
         else if (bodyEnd > 0)
             bytes.remove(bodyEnd - 1, 1);
+    }
+    if (take(m_garble)) {
+        // At a random place before the CR LF, the echo included.
+        QRandomGenerator generator(quint32(m_garble.extra));
+        const qsizetype end = bytes.endsWith("\r\n") ? bytes.size() - 2 : bytes.size();
+        bytes.insert(generator.bounded(int(end) + 1), randomBytes(generator, m_garble.value));
+    }
+    if (take(m_hangUp)) {
+        bytes.truncate(m_hangUp.value);
+        m_lineCut = true;
+        if (bytes.isEmpty())
+            return {};
     }
     if (take(m_delay))
         atMs += m_delay.value;
@@ -101,7 +121,20 @@ QString FaultSet::describe() const {
                      .arg(QString::number(*m_alarmOnce, 16).rightJustified(2, u'0').toUpper());
     if (m_homeSensorFail)
         parts << QStringLiteral("home-sensor-fail");
+    if (m_garble.active)
+        parts << QStringLiteral("garble-next %1 %2").arg(m_garble.value).arg(quint32(m_garble.extra));
+    if (m_hangUp.active)
+        parts << QStringLiteral("hangup %1").arg(m_hangUp.value);
+    if (m_lineCut)
+        parts << QStringLiteral("line cut");
     return parts.isEmpty() ? QStringLiteral("none") : parts.join(QStringLiteral(", "));
+}
+
+QByteArray randomBytes(QRandomGenerator& generator, qsizetype count) {
+    QByteArray bytes(count, Qt::Uninitialized);
+    for (char& byte : bytes)
+        byte = char(generator.bounded(256));
+    return bytes;
 }
 
 } // namespace ctsim

@@ -2,6 +2,7 @@
 
 #include "model/Output.h"
 
+#include <QRandomGenerator>
 #include <QString>
 
 #include <optional>
@@ -20,7 +21,12 @@ public:
     void setDelay(int delayMs, bool once);           // the reply starts delayMs later
     void setAlarmOnce(quint8 number);                // the next command is refused with this alarm
     void setHomeSensorFail();                        // the next homing does not find the home sensor
+    void setGarbleNext(int count, quint32 seed);     // `count` random bytes put into the next reply
+    void setHangUp(int kept);                        // the next reply cut after `kept` characters ...
     void clear();
+
+    // ... and from then on nothing crosses the line either way, as with a pulled cable, until clear().
+    bool lineCut() const { return m_lineCut; }
 
     std::optional<quint8> takeAlarmOnce();
     bool takeHomeSensorFail();
@@ -45,8 +51,14 @@ private:
     Fault m_wrongEcho;
     Fault m_length;
     Fault m_delay;
+    Fault m_garble; // value: how many bytes, extra: the seed
+    Fault m_hangUp; // value: the characters kept
+    bool m_lineCut = false;
     std::optional<quint8> m_alarmOnce;
     bool m_homeSensorFail = false;
 };
+
+// `count` bytes of any value (noise on the line), drawn from `generator`.
+QByteArray randomBytes(QRandomGenerator& generator, qsizetype count);
 
 } // namespace ctsim

@@ -18,6 +18,13 @@ std::optional<qint64> Pacer::nextDeadlineNs() const {
     return std::max(head.notBeforeNs, m_lineFreeNs);
 }
 
+qsizetype Pacer::queuedBytes() const {
+    qsizetype count = 0;
+    for (const Chunk& chunk : m_chunks)
+        count += chunk.bytes.size() - chunk.sent;
+    return count;
+}
+
 std::optional<Pacer::Due> Pacer::takeDue(qint64 nowNs) {
     const std::optional<qint64> deadline = nextDeadlineNs();
     if (!deadline || *deadline > nowNs)

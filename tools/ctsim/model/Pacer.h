@@ -21,6 +21,7 @@ public:
 
     void enqueue(const QByteArray& bytes, qint64 notBeforeNs);
     std::optional<qint64> nextDeadlineNs() const;
+    qsizetype queuedBytes() const; // not yet taken
 
     struct Due {
         QByteArray bytes;        // to write now

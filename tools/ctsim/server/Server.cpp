@@ -60,14 +60,17 @@ int Server::run(const sigset_t& waitMask) {
         };
         if (const std::optional<qint64> moveEnd = m_model.nextDeadlineMs())
             consider(fromModelMs(*moveEnd));
-        const std::optional<qint64> paceAt = m_pacer.nextDeadlineNs();
+        // Bytes the terminal could not take wait for room (POLLOUT), not for a deadline.
+        const std::optional<qint64> paceAt =
+            m_unwritten.isEmpty() ? m_pacer.nextDeadlineNs() : std::optional<qint64>();
         consider(paceAt);
         if (!m_portOpen)
             consider(now + PortCheckNs);
 
         // A close pacing deadline is met with an absolute sleep after a look at the inputs.
         const bool nap = paceAt && wake == paceAt && *paceAt - now <= NapNs;
-        pollfd fds[2] = {{m_portOpen ? m_terminal.masterFd() : -1, POLLIN, 0},
+        const short masterEvents = short(m_unwritten.isEmpty() ? POLLIN : POLLIN | POLLOUT);
+        pollfd fds[2] = {{m_portOpen ? m_terminal.masterFd() : -1, masterEvents, 0},
                          {m_consoleOpen ? STDIN_FILENO : -1, POLLIN, 0}};
         const timespec timeout = toTimespec(nap || !wake ? 0 : std::max<qint64>(0, *wake - now));
         const int ready = ::ppoll(fds, 2, nap || wake ? &timeout : nullptr, &waitMask);
@@ -102,17 +105,34 @@ void Server::serviceTimers() {
     if (const std::optional<qint64> moveEnd = m_model.nextDeadlineMs();
         moveEnd && fromModelMs(*moveEnd) <= now)
         queue(m_model.tick(toModelMs(now)));
-    while (const std::optional<Pacer::Due> due = m_pacer.takeDue(nowNs())) {
+    while (writeOut()) {
+        const std::optional<Pacer::Due> due = m_pacer.takeDue(nowNs());
+        if (!due)
+            break;
         if (!due->startedChunk.isEmpty())
             m_log.sent(due->startedChunk, !m_portOpen);
-        if (!m_portOpen)
-            continue;
-        if (::write(m_terminal.masterFd(), due->bytes.constData(), size_t(due->bytes.size())) < 0 &&
-            errno == EIO) {
+        if (m_portOpen) // a closed port loses what is sent, as a line without a listener does
+            m_unwritten = due->bytes;
+    }
+}
+
+// Writes what the terminal takes of the due bytes; false while some are left for lack of room.
+bool Server::writeOut() {
+    while (!m_unwritten.isEmpty() && m_portOpen) {
+        const ssize_t count =
+            ::write(m_terminal.masterFd(), m_unwritten.constData(), size_t(m_unwritten.size()));
+        if (count > 0) {
+            m_sentBytes += count;
+            m_unwritten.remove(0, count);
+        } else if (count < 0 && errno == EAGAIN) {
+            return false;
+        } else if (!(count < 0 && errno == EINTR)) {
             m_portOpen = false;
             m_log.note(QStringLiteral("port closed"));
         }
     }
+    m_unwritten.clear();
+    return true;
 }
 
 // A pseudo-terminal delivers the program's line at once; a controller on a 9600-baud line has it only
@@ -176,9 +196,13 @@ void Server::readConsole() {
 }
 
 void Server::runConsoleLine(const QString& line) {
-    const ConsoleResult result = runConsoleCommand(m_model, line, toModelMs(nowNs()));
-    m_log.note(line + QStringLiteral(" => ") + result.reply);
+    ConsoleResult result = runConsoleCommand(m_model, line, toModelMs(nowNs()));
     queue(result.outputs);
+    if (result.reply.startsWith(QStringLiteral("status ")))
+        result.reply += QStringLiteral(" sending=%1 sent=%2")
+                            .arg(m_pacer.queuedBytes() + m_unwritten.size())
+                            .arg(m_sentBytes);
+    m_log.note(line + QStringLiteral(" => ") + result.reply);
     printLine(result.reply);
     if (result.quit)
         m_quit = true;

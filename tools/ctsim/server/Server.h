@@ -42,6 +42,7 @@ private:
 
     void queue(const Outputs& outputs);
     void serviceTimers();
+    bool writeOut();
     void readMaster();
     qint64 arrivalNs(qsizetype count);
     void readConsole();
@@ -62,6 +63,8 @@ private:
     bool m_consoleOpen = true;
     bool m_quit = false;
     QByteArray m_consoleBuffer;
+    QByteArray m_unwritten; // due, but more than the terminal took: written when it has room again
+    qint64 m_sentBytes = 0; // written to the terminal since the start
 };
 
 } // namespace ctsim
