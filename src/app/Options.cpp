@@ -6,6 +6,8 @@ namespace zovi {
 
 namespace {
 
+constexpr qsizetype kMaxPortDeviceLength = 255;
+
 QString portDeviceKey(int portNo) {
     return QStringLiteral("PortDevice%1").arg(portNo);
 }
@@ -22,8 +24,14 @@ bool autoBackupEnabled(const AppContext& ctx) {
     return ctx.settings.readInt(QStringLiteral("AutoBackup"), 1) != 0;
 }
 
+qint16 storedPortNo(const AppContext& ctx) {
+    const qint16 portNo = ctx.settings.readInt(QStringLiteral("PortNo"), 1);
+    return portNo >= 1 && portNo <= 9 ? portNo : qint16(1);
+}
+
 QString storedPortDevice(const AppContext& ctx, int portNo) {
-    return ctx.settings.readText(portDeviceKey(portNo), QString());
+    const QString device = ctx.settings.readText(portDeviceKey(portNo), QString());
+    return printableSetting(device) && device.size() <= kMaxPortDeviceLength ? device : QString();
 }
 
 QString platformPortName(int portNo) {
@@ -42,8 +50,7 @@ QString portDeviceName(const AppContext& ctx, int portNo) {
 OptionsForm loadOptionsForm(AppContext& ctx) {
     OptionsForm form;
     const OptionsState& opt = ctx.options;
-    const int portNo =
-        (opt.PortNo >= 1 && opt.PortNo <= 9) ? opt.PortNo : ctx.settings.readInt(QStringLiteral("PortNo"), 1);
+    const int portNo = (opt.PortNo >= 1 && opt.PortNo <= 9) ? opt.PortNo : storedPortNo(ctx);
     form.portText = QString::number(portNo);
     form.portDevice = storedPortDevice(ctx, portNo);
     form.parametaShow = opt.ParametaShow;
@@ -93,7 +100,7 @@ void applyOptionsOk(AppContext& ctx, const OptionsForm& form) {
         else
             ctx.settings.writeText(portDeviceKey(portNo), device);
     } else {
-        opt.PortNo = ctx.settings.readInt(QStringLiteral("PortNo"), 1);
+        opt.PortNo = storedPortNo(ctx);
     }
 
     if (form.changeBk) {

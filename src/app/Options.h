@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 namespace zovi {
 
@@ -25,10 +26,14 @@ struct OptionsForm {
 // The setting "AutoBackup": the controller's data are backed up before every write (on by default).
 bool autoBackupEnabled(const AppContext& ctx);
 
+// The setting "PortNo" when it is a port number from 1 to 9, else COM1.
+qint16 storedPortNo(const AppContext& ctx);
+
 // The serial device a port number stands for: the stored "PortDevice<n>", else the platform's name
 // ("COMn" on Windows, /dev/ttyS<n-1> elsewhere).
 QString platformPortName(int portNo);
 QString portDeviceName(const AppContext& ctx, int portNo);
+// Empty also when the stored name is not a printable name of reasonable length.
 QString storedPortDevice(const AppContext& ctx, int portNo);
 
 OptionsForm loadOptionsForm(AppContext& ctx);

@@ -1,6 +1,7 @@
 #include "app/SettingsStore.h"
 
 #include <QSettings>
+#include <algorithm>
 
 namespace zovi {
 
@@ -21,6 +22,11 @@ qint16 SettingsStore::readInt(const QString& key, qint16 defaultValue) const {
     return static_cast<qint16>(value);
 }
 
+bool printableSetting(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c.isPrint() && c != QChar::ReplacementCharacter; });
+}
+
 void SettingsStore::writeInt(const QString& key, int value) {
     writeText(key, QString::number(value));
 }
@@ -32,8 +38,10 @@ QtSettingsStore::QtSettingsStore()
 QtSettingsStore::~QtSettingsStore() = default;
 
 QString QtSettingsStore::readText(const QString& key, const QString& defaultValue) const {
+    // The program stores plain text only; a value that reads back as anything else (a list, a serialised
+    // variant in a damaged file) is treated as absent.
     const QVariant value = settings_->value(sectionKey(key));
-    return value.isValid() ? value.toString() : defaultValue;
+    return value.typeId() == QMetaType::QString ? value.toString() : defaultValue;
 }
 
 void QtSettingsStore::writeText(const QString& key, const QString& value) {

@@ -23,6 +23,10 @@ public:
     void writeInt(const QString& key, int value);
 };
 
+// Whether a stored text holds printable characters only: a damaged settings file can hold control
+// characters or bytes that are no UTF-8 (read as U+FFFD), and such a text names no port or device.
+bool printableSetting(const QString& text);
+
 // The platform's per-user store (an INI file under the user's configuration folder on this platform).
 class QtSettingsStore : public SettingsStore {
 public:

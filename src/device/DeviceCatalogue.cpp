@@ -13,11 +13,8 @@ QString DeviceCatalogue::stdPrmPath(const QString& series, bool isNewType) const
 }
 
 void DeviceCatalogue::tellUnreadable(const ListProblem& problem) {
-    QString text = ctx_.texts.joined({551, 552});
-    // A missing file is exactly what the message says; anything else is named with its fault.
-    if (problem.fault != ListFault::Missing)
-        text += kParagraph + listProblemText(ctx_.texts, problem);
-    ctx_.op.message(text);
+    // The file is named with its fault, so that the operator knows which file to put back.
+    ctx_.op.message(ctx_.texts.joined({551, 552}) + kParagraph + listProblemText(ctx_.texts, problem));
 }
 
 int DeviceCatalogue::loadDeviceList(int mode) {
@@ -88,6 +85,18 @@ int DeviceCatalogue::loadStdPrmList(bool vTypeChoice) {
     if (stdPrm_.ok())
         return 0;
     StdPrmMissingFlag = true;
+    return 1;
+}
+
+void DeviceCatalogue::tellStdPrmUnreadable(const ListProblem& problem) {
+    ctx_.op.message(ctx_.msg(532) + kParagraph + listProblemText(ctx_.texts, problem));
+}
+
+int DeviceCatalogue::checkStdPrmReadable(const QString& series, bool isNewType) {
+    const StdPrmList list = readStdPrmList(stdPrmPath(series, isNewType), 0, false);
+    if (list.ok())
+        return 0;
+    tellStdPrmUnreadable(list.problem);
     return 1;
 }
 

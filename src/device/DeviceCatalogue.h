@@ -13,7 +13,7 @@ class AppContext;
 //
 // Every look-up that reads a file re-reads it; only the two tables are kept. A device list that cannot
 // be read is told to the operator as "No device list file." with the hint where to put it, followed by
-// what is wrong when the file is present but unusable.
+// the file's path and what is wrong with it; a standard parameter list likewise after message 532.
 class DeviceCatalogue {
 public:
     explicit DeviceCatalogue(AppContext& ctx)
@@ -56,6 +56,11 @@ public:
     // Loads the standard parameter list of WorkSeriesText and DlgNewType; `vTypeChoice` is the parameter
     // window's vertical choice. 0, or 1 with StdPrmMissingFlag set (the caller tells the operator).
     int loadStdPrmList(bool vTypeChoice);
+    // Message 532 with the path and the fault of the standard parameter list last loaded.
+    void tellStdPrmUnreadable() { tellStdPrmUnreadable(stdPrm_.problem); }
+    // The start-up check of the current device's standard parameter list: 0 when it can be read, 1
+    // after the message. The loaded table is left as it was.
+    int checkStdPrmReadable(const QString& series, bool isNewType);
 
     QString deviceListPath(const QString& series, bool isNewType) const;
     QString stdPrmPath(const QString& series, bool isNewType) const;
@@ -64,6 +69,7 @@ private:
     // Reads a device list for a look-up; tells the operator when `tell` and the file is unusable.
     DeviceList readForLookup(const QString& series, bool isNewType, bool tell);
     void tellUnreadable(const ListProblem& problem);
+    void tellStdPrmUnreadable(const ListProblem& problem);
 
     AppContext& ctx_;
     DeviceList table_;

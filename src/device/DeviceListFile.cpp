@@ -1,10 +1,5 @@
 #include "device/DeviceListFile.h"
 
-#include "app/Catalogue.h"
-#include "app/ListFile.h"
-
-#include <QDir>
-#include <QFileInfo>
 #include <cmath>
 #include <limits>
 
@@ -29,52 +24,6 @@ std::optional<int> wholeNumber(const QString& item, double low, double high) {
     if (!value || *value != std::trunc(*value) || *value < low || *value > high)
         return std::nullopt;
     return static_cast<int>(*value);
-}
-
-// The items of a list file, or the fault that prevents reading them.
-std::optional<QStringList> listItems(const QString& path, ListProblem& problem) {
-    problem.path = path;
-    if (!QFileInfo::exists(path)) {
-        problem.fault = ListFault::Missing;
-        return std::nullopt;
-    }
-    auto items = readListFile(path);
-    if (!items) {
-        problem.fault = ListFault::Unreadable;
-        return std::nullopt;
-    }
-    if (items->isEmpty()) {
-        problem.fault = ListFault::Empty;
-        return std::nullopt;
-    }
-    return items;
-}
-
-// The record count at the head of a list; sets the fault when it is unusable.
-std::optional<int> recordCount(const QString& item, ListProblem& problem) {
-    const auto count = wholeNumber(item, 0, std::numeric_limits<int>::max());
-    if (!count) {
-        problem.fault = ListFault::BadCount;
-        return std::nullopt;
-    }
-    problem.announced = *count;
-    if (*count > kMaxListRecords) {
-        problem.fault = ListFault::TooManyRecords;
-        return std::nullopt;
-    }
-    return count;
-}
-
-void markTruncated(ListProblem& problem, int found) {
-    problem.fault = ListFault::Truncated;
-    problem.found = found;
-    problem.record = found + 1;
-}
-
-void markBadRecord(ListProblem& problem, int record) {
-    problem.fault = ListFault::BadRecord;
-    problem.found = record - 1;
-    problem.record = record;
 }
 
 std::optional<DeviceRecord> deviceRecord(const QStringList& items, qsizetype first) {
@@ -168,7 +117,7 @@ DeviceList readDeviceList(const QString& path) {
     const auto items = listItems(path, problem);
     if (!items)
         return list;
-    const auto count = recordCount(items->constFirst(), problem);
+    const auto count = recordCount(items->constFirst(), kMaxListRecords, problem);
     if (!count)
         return list;
     for (int record = 1; record <= *count; ++record) {
@@ -201,7 +150,7 @@ StdPrmList readStdPrmList(const QString& path, int kind, bool vertical) {
     const auto items = listItems(path, problem);
     if (!items)
         return list;
-    const auto count = recordCount(items->constFirst(), problem);
+    const auto count = recordCount(items->constFirst(), kMaxListRecords, problem);
     if (!count)
         return list;
     if (items->size() < 2) {
@@ -237,18 +186,6 @@ QString stdPrmFileName(const QString& series, bool isNewType) {
     if (series != QLatin1String("VQ"))
         return QStringLiteral("jmstdprm.lst");
     return isNewType ? QStringLiteral("nvqstdprm.lst") : QStringLiteral("vqstdprm.lst");
-}
-
-QString listProblemText(const Texts& texts, const ListProblem& problem) {
-    if (problem.ok())
-        return QString();
-    // Texts 901 to 908 tell the faults in the order of ListFault.
-    QString reason = texts(900 + int(problem.fault));
-    if (problem.fault == ListFault::Truncated)
-        reason = reason.arg(problem.announced).arg(problem.found);
-    else if (problem.fault == ListFault::BadRecord)
-        reason = reason.arg(problem.record);
-    return texts(900).arg(QDir::toNativeSeparators(problem.path)) + QLatin1Char(' ') + reason;
 }
 
 } // namespace zovi

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ListFile.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -8,8 +10,6 @@
 #include <optional>
 
 namespace zovi {
-
-class Texts;
 
 // The two kinds of list file that describe the known actuators, one of each per series and type, in
 // the program's data folder:
@@ -23,33 +23,6 @@ class Texts;
 
 inline constexpr int kMaxListRecords = 99;
 inline constexpr int kMaxListSizes = 6;
-
-// The order is that of the catalogue's texts 901 to 908, which tell the operator what is wrong.
-enum class ListFault {
-    None,
-    Missing,        // no such file
-    Unreadable,     // present but cannot be opened or read
-    Empty,          // no items at all
-    BadCount,       // the record count is not a whole number from 0
-    TooManyRecords, // more than 99 records
-    Truncated,      // fewer records than the count announces
-    BadRecord,      // a record whose items are not of the expected form
-    TooManySizes,   // a seventh distinct size in a device list
-};
-
-// What went wrong while reading a list; `record` is the 1-based record concerned, `found` the number of
-// complete records read.
-struct ListProblem {
-    ListFault fault = ListFault::None;
-    QString path;
-    int record = 0;
-    int announced = 0;
-    int found = 0;
-    bool ok() const { return fault == ListFault::None; }
-};
-
-// The text that tells the operator what is wrong with the file (empty when nothing is).
-QString listProblemText(const Texts& texts, const ListProblem& problem);
 
 // A model code split into its parts.
 struct ModelCode {

@@ -7,8 +7,9 @@ namespace zovi {
 
 namespace {
 
+// Beyond the checks of the stored device, a size or speed that is not printable text is damage.
 bool storedDeviceUsable(const QString& size, const QString& speed, int stroke) {
-    if (size.size() != 3 || speed.isEmpty())
+    if (size.size() != 3 || speed.isEmpty() || !printableSetting(size) || !printableSetting(speed))
         return false;
     const QChar first = speed.at(0);
     return first >= QLatin1Char('A') && first <= QLatin1Char('Z') && stroke >= 10 && stroke <= 700;
@@ -59,7 +60,12 @@ int loadDeviceSettings(AppContext& ctx, DeviceCatalogue& catalogue, bool* showOl
             failed = true;
     }
 
-    dev.DevPPR = store.readInt(QStringLiteral("DevPPR"), 400);
+    // Pulses per revolution divide the lead: a stored value below 1 is unusable.
+    const qint16 ppr = store.readInt(QStringLiteral("DevPPR"), 400);
+    if (ppr >= 1)
+        dev.DevPPR = ppr;
+    else
+        failed = true;
     dev.VerticalFlag = store.readInt(QStringLiteral("Vertical"), 1) == 1;
     dev.MmPerPulse = dev.DevPPR != 0 ? static_cast<double>(dev.DevLead) / dev.DevPPR : 0.0;
     return failed ? 1 : 0;

@@ -23,10 +23,13 @@ DeviceStartup::DeviceStartup(AppContext& ctx, DeviceCatalogue& catalogue, CtLink
 
 int DeviceStartup::run() {
     const int answer = hooks_.askSelection ? hooks_.askSelection() : 1;
-    if (answer == 0 && readFromController())
-        return 0;
-    setOffline();
-    return 1;
+    const bool fromController = answer == 0 && readFromController();
+    if (!fromController)
+        setOffline();
+    // The parameter window needs the device's standard parameters; a missing or damaged list is told
+    // now, with its path, rather than first when the parameters are set to their defaults.
+    catalogue_.checkStdPrmReadable(seriesWord(ctx_.device.IsVqSeries), ctx_.device.IsNewType);
+    return fromController ? 0 : 1;
 }
 
 bool DeviceStartup::readFromController() {

@@ -39,7 +39,8 @@ public:
     DeviceStartup(AppContext& ctx, DeviceCatalogue& catalogue, CtLink& link, CtCommands& commands,
                   DeviceView& view, StartupProgress& progress, DeviceStartupHooks hooks);
 
-    // 0 when the device came from the controller, 1 when it was set offline.
+    // 0 when the device came from the controller, 1 when it was set offline. Either way the device's
+    // standard parameter list is then checked, and a missing or damaged one told by its path.
     int run();
 
     // The controller path with its progress window; true on success.

@@ -1,24 +1,25 @@
 #include "operation/AlarmList.h"
 
-#include "app/ListFile.h"
-
 namespace zovi {
 
 bool AlarmList::load(const QString& path) {
     records_.clear();
-    const auto items = readListFile(path);
-    if (!items || items->isEmpty())
+    problem_ = ListProblem{};
+    const auto items = listItems(path, problem_);
+    if (!items)
         return false;
-    bool ok = false;
-    const int count = items->at(0).toInt(&ok);
-    if (!ok || count < 0 || count > kMaxRecords)
+    const auto count = recordCount(items->at(0), kMaxRecords, problem_);
+    if (!count)
         return false;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < *count; ++i) {
         const qsizetype at = 1 + 2 * qsizetype(i);
-        if (at + 1 >= items->size())
+        if (at + 1 >= items->size()) {
+            markTruncated(problem_, i);
             return false;
+        }
         records_.append({items->at(at), items->at(at + 1)});
     }
+    problem_.found = *count;
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ListFile.h"
+
 #include <QList>
 #include <QString>
 #include <optional>
@@ -21,11 +23,14 @@ public:
     // False when the file is missing or malformed; the records read before the fault stay.
     bool load(const QString& path);
     const QList<Record>& records() const { return records_; }
+    // Why the last load failed, with the file's path.
+    const ListProblem& problem() const { return problem_; }
     // The text of the first record whose code has this value.
     std::optional<QString> find(int codeValue) const;
 
 private:
     QList<Record> records_;
+    ListProblem problem_;
 };
 
 } // namespace zovi

@@ -13,7 +13,9 @@ void AlarmPanel::Get_ErrorList() {
 }
 
 void AlarmPanel::reportMissingList() {
-    ctx_.op.message(ctx_.texts.joined({477, 478}));
+    // The file is named with its fault, so that the operator knows which file to put back.
+    ctx_.op.message(ctx_.texts.joined({477, 478}) + kParagraph +
+                    listProblemText(ctx_.texts, list_.problem()));
 }
 
 void AlarmPanel::DispAlarmState(const QByteArray& statusText) {

@@ -261,11 +261,7 @@ void ParameterFormModel::cmdLoadDefoultPara_Click(const RunDialog& runDeviceDial
 
     ParaSensorFlag = chosenVType;
     if (catalogue_.loadStdPrmList(ParaSensorFlag) != 0) {
-        const ListProblem& problem = catalogue_.stdPrmTable().problem;
-        QString text = ctx_.msg(532);
-        if (problem.fault != ListFault::Missing)
-            text += kParagraph + listProblemText(ctx_.texts, problem);
-        ctx_.op.message(text);
+        catalogue_.tellStdPrmUnreadable();
         defaultButtonEnabled = true;
         return;
     }

@@ -83,7 +83,7 @@ FrmMain::~FrmMain() {
 }
 
 void FrmMain::formLoad() {
-    ctx_.options.PortNo = ctx_.settings.readInt(QStringLiteral("PortNo"), 1);
+    ctx_.options.PortNo = storedPortNo(ctx_);
     ctx_.device.DevSize = QStringLiteral("0");
     ctx_.device.DevSpeed.clear();
     ctx_.device.DevStroke = 0;

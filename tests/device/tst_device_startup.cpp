@@ -5,6 +5,7 @@
 #include "link/CtCommands.h"
 #include "support/SimulatedLink.h"
 
+#include <QDir>
 #include <QtTest>
 
 using namespace zovi;
@@ -103,6 +104,46 @@ private slots:
         QVERIFY2(s.t.op.messages.isEmpty(), qPrintable(s.t.op.lastText()));
         QVERIFY2(!s.port.isOpen(), "released after the read");
         QVERIFY(s.sim.command(QStringLiteral("status")).contains(QStringLiteral("mode=comm")));
+    }
+
+    // A data file beside the program that is missing or damaged is named at start-up, in the run's
+    // language, after the message that says what it is for; the start goes on (here from the controller).
+    void damagedDataFilesAreNamed_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("contents"); // null: the file is missing
+        QTest::addColumn<int>("langNo");
+        QTest::addColumn<int>("headline"); // 0: nothing is told
+        QTest::newRow("all there") << "" << QByteArray() << 2 << 0;
+        QTest::newRow("alarm list missing") << "error.lst" << QByteArray() << 1 << 477;
+        QTest::newRow("device list missing") << "nvqdevice.lst" << QByteArray() << 1 << 551;
+        QTest::newRow("device list binary") << "nvqdevice.lst" << QByteArray("\x01\xff\0", 3) << 2 << 551;
+        QTest::newRow("parameter list cut short")
+            << "nvqstdprm.lst" << QByteArray("3,0,\" 28L-100\",1") << 1 << 532;
+    }
+    void damagedDataFilesAreNamed() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, contents);
+        QFETCH(int, langNo);
+        QFETCH(int, headline);
+        Startup s;
+        QTemporaryDir dir;
+        for (const QString name : {"error.lst", "nvqdevice.lst", "nvqstdprm.lst"})
+            QVERIFY(QFile::copy(s.t.folder.file(name), dir.filePath(name)));
+        QFile damaged(dir.filePath(file));
+        if (!file.isEmpty())
+            QVERIFY(contents.isNull() ? damaged.remove()
+                                      : damaged.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                                            damaged.write(contents) == contents.size() && damaged.flush());
+        s.t.ctx.setLanguage(qint16(langNo));
+        s.t.ctx.folder = ProgramFolder(dir.path());
+        s.alarms.Get_ErrorList();
+        QCOMPARE(s.run(), 0);
+        const QStringList told = s.t.op.texts();
+        const QStringList naming = told.filter(QDir::toNativeSeparators(damaged.fileName()));
+        QVERIFY2(headline ? !naming.isEmpty() && naming.constFirst().startsWith(s.t.ctx.msg(headline))
+                          : told.isEmpty(),
+                 qPrintable(told.join(QLatin1Char('|'))));
+        QCOMPARE(s.alarms.ErrListMissingFlag, headline == 477);
     }
 
     void unusableActuatorFallsBackToOffline() {

@@ -69,9 +69,10 @@ private slots:
         p.panel.DispAlarmState("0%%01\r\n");
         QVERIFY(!p.panel.AlarmKnownFlag && !p.view.alarmLamp && p.view.alarmNo.isEmpty());
         QCOMPARE(p.t.op.messages.size(), 2);
-        QCOMPARE(p.t.op.messages[1].text, QStringLiteral("No file of Error list!\r\n\r\nTo display error "
-                                                         "contents,install Error list in same folder as "
-                                                         "program file."));
+        QCOMPARE(p.t.op.messages[1].text, p.t.op.messages[0].text);
+        QVERIFY(p.t.op.lastText().startsWith(QStringLiteral("No file of Error list!\r\n\r\nTo display error "
+                                                            "contents,install Error list in same folder as "
+                                                            "program file.\r\n\r\nThe list file")));
     }
 
     void alarmIsLookedUpByLanguage_data() {

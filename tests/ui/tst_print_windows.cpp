@@ -1,14 +1,18 @@
 // The print selection's enable rules and refusals, and the printout written as a PDF, read back as
-// text in both languages, alone and through the main window's File > Export PDF.
+// text in both languages, alone and through the main window's File > Export PDF. With it, the other
+// saves that are not data files (backup, communication log) on a disk that fills up mid-way.
 #include "FrmMainFixture.h"
 #include "NextDialog.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestContext.h"
 
+#include "backup/ControllerBackup.h"
 #include "device/Conversion.h"
 #include "parameter/ParameterTable.h"
 #include "position/PositionGridModel.h"
 #include "print/PrintPreparation.h"
 #include "print/Printout.h"
+#include "ui/FrmCommLog.h"
 #include "ui/FrmPrintSelect.h"
 #include "ui/PrintPdf.h"
 
@@ -82,6 +86,27 @@ QStringList expectedLines(const Printout& printout) {
     return lines;
 }
 
+const QString kName = u"20260101-000000-positions-VQ-28L-100.vqd"_s; // an older backup's name
+
+// Saves into `dir` with the saver the row names; true when the save reported success.
+bool save(const QString& saver, TestContext& t, const QDir& dir) {
+    if (saver == u"backup")
+        return ControllerBackup(t.ctx, BackupFolder(dir.path()))
+            .beforePositionWrite([](PositionArray&) { return 0; }, u" 28L-100"_s);
+    if (saver == u"log") {
+        CommLog log;
+        for (int i = 0; i < 9; ++i)
+            log.received("0%%01\r\n");
+        FrmCommLog window(t.ctx, log);
+        t.op.chooseFile(dir.filePath(kName));
+        window.cmdCommLogSave_Click();
+        return t.op.messages.isEmpty();
+    }
+    return writePrintoutPdf(dir.filePath(kName),
+                            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}), Printout{},
+                            t.ctx.texts, false);
+}
+
 } // namespace
 
 class TestPrintWindows : public QObject {
@@ -92,6 +117,8 @@ private slots:
     void pdfHoldsThePrintoutAsText_data();
     void pdfHoldsThePrintoutAsText();
     void exportFromTheMainWindow();
+    void savesKeepThePreviousFile_data();
+    void savesKeepThePreviousFile();
 };
 
 void TestPrintWindows::selectionEnabling_data() {
@@ -238,6 +265,35 @@ void TestPrintWindows::exportFromTheMainWindow() {
     QVERIFY(text);
     for (const char* line : {"1\\s+5\\s+2\\s+20\\s+pick-up", "3\\s+1\\s+1\\s+100\\s+end"})
         QVERIFY2(text->contains(QRegularExpression(QLatin1String(line))), qPrintable(*text));
+}
+
+// A disk that fills up mid-way (a file size limit in a child process): each save fails with its message
+// and leaves the folder byte for byte as it was; with room it succeeds.
+void TestPrintWindows::savesKeepThePreviousFile_data() {
+    QTest::addColumn<QString>("saver");
+    QTest::addColumn<QString>("told"); // the start of the message on failure
+    QTest::newRow("backup") << u"backup"_s << u"The controller's data could not be backed up"_s;
+    QTest::newRow("communication log") << u"log"_s << u"The communication log could not be saved"_s;
+    QTest::newRow("pdf") << u"pdf"_s << QString(); // the caller tells (message 796)
+}
+void TestPrintWindows::savesKeepThePreviousFile() {
+    QFETCH(QString, saver);
+    QFETCH(QString, told);
+    QTemporaryDir temporary;
+    const QDir dir(temporary.path());
+    QFile previous(dir.filePath(kName));
+    QVERIFY(previous.open(QIODevice::WriteOnly) && previous.write("previous") == 8);
+    previous.close();
+    QVERIFY2(trueWithFileSizeLimit(64,
+                                   [&] {
+                                       TestContext t; // its operator answers No to writing without a backup
+                                       return !save(saver, t, dir) && t.op.lastText().startsWith(told);
+                                   }),
+             "the child saw the save fail and was told");
+    QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), QStringList{kName});
+    QVERIFY(previous.open(QIODevice::ReadOnly) && previous.readAll() == "previous");
+    TestContext t;
+    QVERIFY(save(saver, t, dir)); // with room
 }
 
 QTEST_MAIN(TestPrintWindows)
