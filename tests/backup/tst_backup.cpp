@@ -3,7 +3,6 @@
 // switches it off), and the saved bytes against the simulator.
 #include "backup/ControllerBackup.h"
 #include "parameter/ParameterRig.h"
-#include "position/PositionFiles.h"
 #include "support/SimulatedLink.h"
 #include "support/TransferRig.h"
 
@@ -45,14 +44,6 @@ void backUpParameters(ParameterCommands& commands, ControllerBackup& backup) {
             [&commands](ParaSlots& s) { return commands.transfer.GetParametaValueProc(s); });
     };
 }
-
-class FileView : public PositionFileView {
-public:
-    QString deviceTypeName() const override { return kDevice; }
-    void setWaitCursor(bool) override {}
-    DeviceView& deviceView() override { return device; }
-    RecordingDeviceView device;
-};
 
 } // namespace
 
@@ -214,7 +205,7 @@ void TestBackup::byteIdenticalToSave() {
     QCOMPARE(rig.transfer.writeToCt(), 0);
     s.t.op.answer(Answer::No); // no save before reading
     QCOMPARE(rig.transfer.readFromCt(), 0);
-    FileView view;
+    RecordingFileView view;
     const QString savedPositions = dir.filePath(u"positions.vqd"_s);
     QCOMPARE(PositionFiles(s.t.ctx, rig.table, view).SaveFileAs(savedPositions), 0);
     rig.fill(u"9|3|10.000;8|2|20.000;7|1|30.000"_s);

@@ -2,6 +2,7 @@
 
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceView.h"
+#include "position/PositionFiles.h"
 #include "support/TestContext.h"
 
 #include <QFile>
@@ -64,6 +65,16 @@ public:
     QString pulseText(int position) const override { return pulses.value(position); }
     void setMmText(int position, const QString& text) override { mm[position] = text; }
     QMap<int, QString> pulses, mm;
+};
+
+// The position file commands' window, for the program's default actuator, recording the wait cursor.
+class RecordingFileView : public PositionFileView {
+public:
+    QString deviceTypeName() const override { return QStringLiteral("VQ- 28L-100"); }
+    void setWaitCursor(bool on) override { cursor << on; }
+    DeviceView& deviceView() override { return device; }
+    QList<bool> cursor;
+    RecordingDeviceView device;
 };
 
 } // namespace zovi::test

@@ -104,10 +104,7 @@ private slots:
             return kHeader + items.join(',') + "\r\n";
         };
         QTest::newRow("empty") << QByteArray() << QString();
-        QTest::newRow("binary") << QByteArray("\x7f"
-                                              "ELF\x02\x01\x00\x00\xff",
-                                              9)
-                                << QString();
+        QTest::newRow("binary") << QByteArray("\x7f\x45LF\x02\x01\x00\x00\xff", 9) << QString();
         QTest::newRow("a position file") << QByteArray("\"VQ-E1\",\"Position\"\r\n") << QString();
         QTest::newRow("binary after the header")
             << kHeader + QByteArray("20000,\x00\x01", 8)

@@ -2,7 +2,6 @@
 // file records, a save that fails on a full disk, New, and the verification against a file.
 #include "device/Conversion.h"
 #include "device/DeviceFixture.h"
-#include "position/PositionFiles.h"
 #include "position/PositionGridModel.h"
 #include "position/PositionTable.h"
 
@@ -17,15 +16,6 @@ using namespace Qt::StringLiterals;
 using Grid = PositionGridModel;
 
 namespace {
-
-class FileView : public PositionFileView {
-public:
-    QString deviceTypeName() const override { return u"VQ- 28L-100"_s; }
-    void setWaitCursor(bool on) override { cursor << on; }
-    DeviceView& deviceView() override { return device; }
-    QList<bool> cursor;
-    RecordingDeviceView device;
-};
 
 // The default actuator (VQ NEW 28L-100, lead 2, 400 pulses a revolution) and the shipped device lists
 // in a temporary data folder, where the position files go too.
@@ -61,7 +51,7 @@ struct Files : DeviceFixture {
     }
     Grid grid{t.ctx.texts};
     PositionTable table{t.ctx, grid};
-    FileView view;
+    RecordingFileView view;
     PositionFiles files{t.ctx, table, view};
 };
 

@@ -9,6 +9,7 @@
 
 using namespace zovi;
 using namespace zovi::test;
+using namespace Qt::StringLiterals;
 using Grid = PositionGridModel;
 
 namespace {
@@ -25,11 +26,18 @@ struct Table {
                 grid.setText(p, columns[c], cells[c]);
         }
     }
-    QString shown(int p) const {
-        QStringList cells;
-        for (int c = Grid::ColVel; c <= Grid::ColComment; ++c)
-            cells << grid.text(p, c);
-        return cells.join(QLatin1Char('|'));
+    // The grid's rows "VEL|ACC|mm|pulses|comment", or the captured positions "VEL|ACC|OUT|mm|pulses|comment".
+    QString shown(bool captured = false) const {
+        QStringList rows;
+        for (int p = 1; p <= 3; ++p) {
+            QStringList cells;
+            for (int c = Grid::ColVel; c <= Grid::ColComment && !captured; ++c)
+                cells << grid.text(p, c);
+            for (int field = PfVel; field <= PfComment && captured; ++field)
+                cells << table.PosiDataArray[p][field].toString();
+            rows << cells.join(QLatin1Char('|'));
+        }
+        return rows.join(QStringLiteral(" / "));
     }
     TestContext t;
     Grid grid{t.ctx.texts};
@@ -50,18 +58,16 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("icon");
 
-        const QString emptyEntry1 = QStringLiteral("< Position No.1>\r\n\r\n");
-        const QString emptyEntry3 = QStringLiteral("< Position No.3>\r\n\r\n");
+        const QString emptyEntry1 = u"< Position No.1>\r\n\r\n"_s,
+                      emptyEntry3 = u"< Position No.3>\r\n\r\n"_s;
         const QString someEmpty =
-            QStringLiteral("No data in some Positions!\r\n\r\n"
-                           "Confirm the position data indicated below once again.\r\n\r\n");
-        const QString noData = QStringLiteral("No data in the list.\r\n\r\nInput data and try it again.");
+            u"No data in some Positions!\r\n\r\nConfirm the position data indicated below once again.\r\n\r\n"_s;
+        const QString noData = u"No data in the list.\r\n\r\nInput data and try it again."_s;
         const QString wrong =
-            QStringLiteral("Wrong data in some Positions! Confirm the position data indicated "
-                           "below once again.\r\n\r\n");
-        const QString writeWrong = QStringLiteral(
-            "Wrong data in some Positions!\r\n\r\nConfirm the position data indicated below once "
-            "again.\r\n\r\nPosition No.");
+            u"Wrong data in some Positions! Confirm the position data indicated below once again.\r\n\r\n"_s;
+        const QString writeWrong =
+            u"Wrong data in some Positions!\r\n\r\nConfirm the position data indicated "
+            u"below once again.\r\n\r\nPosition No."_s;
         const int save = int(GuardFor::Save), write = int(GuardFor::Write), print = int(GuardFor::Print);
         const int excl = int(Icon::Exclamation), none = int(Icon::None);
 
@@ -116,26 +122,20 @@ private slots:
     void captureKeepsFlaggedRowsAndFailsWhole() {
         Table f;
         f.fill({"5,2,12.5,first", "9,3, 12.34567,second", "1,1,0,"});
-        QCOMPARE(f.table.PosiDataTorikomi(), 0);
-        const auto& a = f.table.PosiDataArray;
-        QCOMPARE(a[1][PfPulse].toInt(), 2500);
-        QCOMPARE(a[2][PfPulse].toInt(), 2469); // 12.34567 mm = 2469.134 pulses
-        QCOMPARE(a[1][PfMm].toString(), QStringLiteral("12.5"));
-        QCOMPARE(a[1][PfComment].toString(), QStringLiteral("first"));
-        QCOMPARE(QList<int>({a[2][PfVel].toInt(), a[2][PfAcc].toInt(), a[2][PfOut].toInt()}),
-                 QList<int>({9, 3, 0}));
+        QCOMPARE(f.table.PosiDataTorikomi(), 0); // 12.34567 mm = 2469.134 pulses
+        QCOMPARE(f.shown(true),
+                 QStringLiteral("5|2|0|12.5|2500|first / 9|3|0| 12.34567|2469|second / 1|1|0|0|0|"));
 
         // A flagged position keeps what it had; a failure leaves the whole array as it was.
         f.fill({"7,2,20,changed", "4,1,30,", "abc,1,1,"});
         f.table.PosErrFlags[2] = true;
-        const PositionArray before = a;
+        const PositionArray before = f.table.PosiDataArray;
         QCOMPARE(f.table.PosiDataTorikomi(), 1);
-        QVERIFY(a == before);
+        QVERIFY(f.table.PosiDataArray == before);
         f.grid.setText(3, Grid::ColVel, QStringLiteral("2"));
         QCOMPARE(f.table.PosiDataTorikomi(), 0);
-        QCOMPARE(a[1][PfPulse].toInt(), 4000);
-        QCOMPARE(a[2][PfPulse].toInt(), 2469);
-        QCOMPARE(a[2][PfVel].toInt(), 9);
+        QCOMPARE(f.shown(true),
+                 QStringLiteral("7|2|0|20|4000|changed / 9|3|0| 12.34567|2469|second / 2|1|0|1|200|"));
     }
 
     void displayOfReadDataClearsTheChangeFlag() {
@@ -148,13 +148,8 @@ private slots:
         };
         // A controller read: 1,5,2,0,2,0003E8 is VEL 5, ACC 2, OUT 0 and 1000 pulses; the comments stay.
         const auto record = [](int vel, int acc, int pulses, const QString& comment) {
-            std::array<QVariant, 7> r;
-            r[PfVel] = qint16(vel);
-            r[PfAcc] = qint16(acc);
-            r[PfOut] = qint16(0);
-            r[PfPulse] = qint32(pulses);
-            r[PfComment] = comment;
-            return r;
+            return std::array<QVariant, 7>{
+                {{}, qint16(vel), qint16(acc), qint16(0), {}, qint32(pulses), comment}};
         };
         auto& w = f.table.workPosDA;
         w[1] = record(5, 2, 1000, QStringLiteral("kept"));
@@ -162,9 +157,8 @@ private slots:
         w[3] = record(9, 3, 20000, QString());
         f.table.takeWorkPosDA();
         f.table.Disp_PosiData3();
-        QCOMPARE(f.shown(1), QStringLiteral("5|2|  5.000|   1000|kept"));
-        QCOMPARE(f.shown(2), QStringLiteral("1|1|  0.000|      0|"));
-        QCOMPARE(f.shown(3), QStringLiteral("9|3|100.000|  20000|"));
+        QCOMPARE(f.shown(),
+                 QStringLiteral("5|2|  5.000|   1000|kept / 1|1|  0.000|      0| / 9|3|100.000|  20000|"));
         QVERIFY(!f.t.ctx.operation.DataChangeFlag);
         QCOMPARE(resets, 1);
         QVERIFY(f.table.hasData());
@@ -173,7 +167,7 @@ private slots:
         f.grid.init(Grid::InitMode::ClearAll);
         QVERIFY(!f.table.hasData());
         f.table.Disp_PosiData3();
-        QCOMPARE(f.shown(1), QStringLiteral("||||"));
+        QCOMPARE(f.shown(), QStringLiteral("|||| / |||| / ||||"));
     }
 
     void mmFollowsPulsesAndDisplay() {
@@ -186,9 +180,7 @@ private slots:
         f.t.ctx.device.DevLead = 12;
         f.grid.setPulseShown(true);
         f.table.Culc_MmPosi();
-        QCOMPARE(f.shown(1), QStringLiteral("5|2| 75.000|   2500|a"));
-        QCOMPARE(f.shown(2), QStringLiteral("||||"));
-        QCOMPARE(f.shown(3), QStringLiteral("5|2|594.000|  19800|"));
+        QCOMPARE(f.shown(), QStringLiteral("5|2| 75.000|   2500|a / |||| / 5|2|594.000|  19800|"));
         // 999.001 mm and more shows an empty mm cell.
         f.table.PosiDataArray[3][PfPulse] = qint32(33301);
         f.table.computeMmTexts();

@@ -3,7 +3,6 @@
 #include "device/Conversion.h"
 #include "device/DeviceFixture.h"
 #include "parameter/ParameterTable.h"
-#include "position/PositionFiles.h"
 #include "position/PositionGridModel.h"
 #include "position/PositionTable.h"
 #include "print/PageLayout.h"
@@ -16,14 +15,6 @@ using namespace zovi::test;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-class FileView : public PositionFileView {
-public:
-    QString deviceTypeName() const override { return u"VQ- 28L-100"_s; }
-    void setWaitCursor(bool) override {}
-    DeviceView& deviceView() override { return device; }
-    RecordingDeviceView device;
-};
 
 const QByteArray kPositionFile = "\"VQ-E1\",\"Position\"\r\n"
                                  "\"VQ- 28L-100\",\"OLD\"\r\n"
@@ -59,7 +50,7 @@ struct Rig : DeviceFixture {
 
     PositionGridModel grid{t.ctx.texts};
     PositionTable table{t.ctx, grid};
-    FileView view;
+    RecordingFileView view;
     PositionFiles files{t.ctx, table, view};
     PrintPreparation preparation{t.ctx, table, files};
 };
