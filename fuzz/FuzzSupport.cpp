@@ -28,7 +28,6 @@ QString programFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-namespace {
 const Catalogue& builtInCatalogue() {
     static const Catalogue catalogue = [] {
         Catalogue loaded;
@@ -37,7 +36,6 @@ const Catalogue& builtInCatalogue() {
     }();
     return catalogue;
 }
-} // namespace
 
 FuzzContext::FuzzContext(qint16 langNo)
     : ctx(settings, builtInCatalogue(), op, ProgramFolder(programFolder())) {

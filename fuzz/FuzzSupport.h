@@ -20,6 +20,9 @@ QString scratchFile(const QByteArray& bytes);
 // The folder the fuzz targets were built into, with the program's data files beside them.
 QString programFolder();
 
+// The program's own message catalogue, read once for all runs.
+const Catalogue& builtInCatalogue();
+
 // Answers every question with its first button and every file dialog with Cancel; shows nothing.
 class SilentOperator : public Operator {
 public:
@@ -31,7 +34,7 @@ public:
     void beep() override {}
 };
 
-// A run's state: the built-in catalogue (read once for all runs), the data files beside the targets, settings
+// A run's state: the built-in catalogue, the data files beside the targets, settings
 // in memory.
 struct FuzzContext {
     explicit FuzzContext(qint16 langNo = 2);

@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zovi::fuzz::ensureApplication();
@@ -24,23 +23,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
             return 0;
     }
-    zovi::fuzz::FuzzContext run;
     {
-        // The values as the program's own store reads them: each key of the section as text.
-        QSettings ini(path, QSettings::IniFormat);
-        ini.beginGroup(QStringLiteral("Settings"));
-        for (const QString& key : ini.childKeys())
-            run.settings.writeText(key, ini.value(key).toString());
-        ini.endGroup();
+        // The program's own store over the file; what the start-up writes back goes to the same file.
+        zovi::QtSettingsStore store(path);
+        zovi::fuzz::SilentOperator op;
+        zovi::AppContext ctx(store, zovi::fuzz::builtInCatalogue(), op,
+                             zovi::ProgramFolder(zovi::fuzz::programFolder()));
+        zovi::readStartupSettings(ctx);
+        const zovi::OptionsForm form = zovi::loadOptionsForm(ctx);
+        const int portNo = form.portText.toInt();
+        if (portNo < 1 || portNo > 9 || !zovi::printableSetting(zovi::portDeviceName(ctx, portNo)))
+            __builtin_trap();
+        (void)zovi::languageChangeNotice(ctx);
+        zovi::DeviceCatalogue devices(ctx);
+        zovi::loadDeviceSettings(ctx, devices);
+        zovi::conv::recomputeLimits(ctx.device);
     }
     QFile::remove(path);
-
-    zovi::readStartupSettings(run.ctx);
-    const zovi::OptionsForm form = zovi::loadOptionsForm(run.ctx);
-    (void)zovi::portDeviceName(run.ctx, form.portText.toInt());
-    (void)zovi::languageChangeNotice(run.ctx);
-    zovi::DeviceCatalogue devices(run.ctx);
-    zovi::loadDeviceSettings(run.ctx, devices);
-    zovi::conv::recomputeLimits(run.ctx.device);
     return 0;
 }

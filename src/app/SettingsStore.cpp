@@ -35,6 +35,9 @@ QtSettingsStore::QtSettingsStore()
     : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                             QStringLiteral("ZO-VI"), QStringLiteral("ZO-VI"))) {}
 
+QtSettingsStore::QtSettingsStore(const QString& iniPath)
+    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+
 QtSettingsStore::~QtSettingsStore() = default;
 
 QString QtSettingsStore::readText(const QString& key, const QString& defaultValue) const {

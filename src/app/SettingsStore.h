@@ -31,6 +31,8 @@ bool printableSetting(const QString& text);
 class QtSettingsStore : public SettingsStore {
 public:
     QtSettingsStore();
+    // The store in an INI file of the caller's choosing.
+    explicit QtSettingsStore(const QString& iniPath);
     ~QtSettingsStore() override;
     QString readText(const QString& key, const QString& defaultValue) const override;
     void writeText(const QString& key, const QString& value) override;
