@@ -42,30 +42,21 @@ private slots:
         QCOMPARE(conv::maxMm(12, 192, 1), 0.062); // 0.0625 truncated to 0.001 mm
     }
 
-    void snapToPulseStep_data() {
-        QTest::addColumn<int>("lead");
-        QTest::addColumn<int>("ppr");
-        QTest::addColumn<double>("mm");
-        QTest::addColumn<double>("roundUp");   // mode 1
-        QTest::addColumn<double>("roundDown"); // mode 0
-        QTest::newRow("1.5 pulses of 0.015") << 6 << 400 << 0.0225 << 0.03 << 0.015;
-        QTest::newRow("2.5 pulses of 0.005") << 2 << 400 << 0.0125 << 0.015 << 0.01;
-        QTest::newRow("2.52 is nearest 3") << 2 << 400 << 0.0126 << 0.015 << 0.015;
-        QTest::newRow("fraction .50004 is a half") << 1 << 1000 << 0.00250004 << 0.003 << 0.002;
-        QTest::newRow("whole pulses stay") << 6 << 400 << 0.045 << 0.045 << 0.045;
-    }
-
     void snapToPulseStep() {
-        QFETCH(int, lead);
-        QFETCH(int, ppr);
-        QFETCH(double, mm);
-        QFETCH(double, roundUp);
-        QFETCH(double, roundDown);
-        QCOMPARE(conv::snapMmToPulseStep(lead, 1, ppr, mm), roundUp);
-        QCOMPARE(conv::snapMmToPulseStep(lead, 0, ppr, mm), roundDown);
-        // A fraction but no known mode gives no pulses at all.
-        if (roundUp != roundDown)
-            QCOMPARE(conv::snapMmToPulseStep(lead, 2, ppr, mm), 0.0);
+        // Lead, PPR, mm, snapped up (mode 1) and down (mode 0): 1.5 pulses of 0.015, 2.5 of 0.005, 2.52 is
+        // nearest 3, a fraction of .50004 is a half, whole pulses stay.
+        const QList<std::tuple<int, int, double, double, double>> cases{{6, 400, 0.0225, 0.03, 0.015},
+                                                                        {2, 400, 0.0125, 0.015, 0.01},
+                                                                        {2, 400, 0.0126, 0.015, 0.015},
+                                                                        {1, 1000, 0.00250004, 0.003, 0.002},
+                                                                        {6, 400, 0.045, 0.045, 0.045}};
+        for (const auto& [lead, ppr, mm, roundUp, roundDown] : cases) {
+            QCOMPARE(conv::snapMmToPulseStep(lead, 1, ppr, mm), roundUp);
+            QCOMPARE(conv::snapMmToPulseStep(lead, 0, ppr, mm), roundDown);
+            // A fraction but no known mode gives no pulses at all.
+            if (roundUp != roundDown)
+                QCOMPARE(conv::snapMmToPulseStep(lead, 2, ppr, mm), 0.0);
+        }
     }
 
     void mmToPulseRoundsHalfToEven() {
@@ -76,72 +67,47 @@ private slots:
         QCOMPARE(conv::mmToPulse(2, 400, 700.0), qint64(140000));
     }
 
-    void mmCell_data() {
-        QTest::addColumn<int>("lead");
-        QTest::addColumn<int>("ppr");
-        QTest::addColumn<double>("pulses");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("999.001 mm is empty") << 1 << 1000 << 999001.0 << "";
-        QTest::newRow("999 mm fills the cell") << 2 << 400 << 199800.0 << "999.000";
-        QTest::newRow("a half thousandth rounds up") << 12 << 192 << 1.0 << "  0.063";
-        QTest::newRow("too wide to align is empty") << 2 << 400 << -200000.0 << "";
-    }
-
     void mmCell() {
-        QFETCH(int, lead);
-        QFETCH(int, ppr);
-        QFETCH(double, pulses);
-        QFETCH(QString, expected);
-        QCOMPARE(conv::mmCellText(lead, ppr, pulses), expected);
-    }
-
-    void unitLine_data() {
-        QTest::addColumn<int>("lead");
-        QTest::addColumn<int>("ppr");
-        QTest::addColumn<QString>("lines");
-        QTest::newRow("lead 6") << 6 << 400 << "1mm = 66.667Pulse|1Pulse= 0.015mm";
-        QTest::newRow("lead 2") << 2 << 400 << "1mm = 200Pulse|1Pulse= 0.005mm";
-        QTest::newRow("lead 12, 192") << 12 << 192 << "1mm = 16Pulse|1Pulse= 0.063mm";
+        // 999.001 mm is empty, 999 mm fills the cell, a half thousandth rounds up, too wide to align is
+        // empty.
+        for (const auto& [lead, ppr, pulses, expected] :
+             QList<std::tuple<int, int, double, QString>>{{1, 1000, 999001.0, ""},
+                                                          {2, 400, 199800.0, "999.000"},
+                                                          {12, 192, 1.0, "  0.063"},
+                                                          {2, 400, -200000.0, ""}})
+            QCOMPARE(conv::mmCellText(lead, ppr, pulses), expected);
     }
 
     void unitLine() {
-        QFETCH(int, lead);
-        QFETCH(int, ppr);
-        QFETCH(QString, lines);
-        const conv::UnitLine line = conv::unitLine(lead, ppr, QStringLiteral("Pulse"));
-        QCOMPARE(line.mmLine + QLatin1Char('|') + line.pulseLine, lines);
+        for (const auto& [lead, ppr, lines] :
+             QList<std::tuple<int, int, QString>>{{6, 400, "1mm = 66.667Pulse|1Pulse= 0.015mm"},
+                                                  {2, 400, "1mm = 200Pulse|1Pulse= 0.005mm"},
+                                                  {12, 192, "1mm = 16Pulse|1Pulse= 0.063mm"}}) {
+            const conv::UnitLine line = conv::unitLine(lead, ppr, QStringLiteral("Pulse"));
+            QCOMPARE(line.mmLine + QLatin1Char('|') + line.pulseLine, lines);
+        }
         QCOMPARE(conv::unitLine(4, 192, QStringLiteral("ﾊﾟﾙｽ")).pulseLine, QStringLiteral("1ﾊﾟﾙｽ= 0.021mm"));
     }
 
-    void strokeCalculator_data() {
-        QTest::addColumn<QString>("stroke");
-        QTest::addColumn<int>("lead");
-        QTest::addColumn<int>("actType");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("except 42D") << "100" << 6 << 0 << "6667";
-        QTest::newRow("42D") << "100" << 6 << 1 << "3200";
-        QTest::newRow("600 mm, lead 12") << "600 mm" << 12 << 0 << "20000";
-        QTest::newRow("stroke 601") << "601" << 2 << 0 << "Invalidity";
-        QTest::newRow("negative") << "-1" << 2 << 0 << "Invalidity";
-        QTest::newRow("beyond 16 bits") << "99999" << 2 << 0 << "Invalidity";
-        QTest::newRow("lead 10 is not a lead") << "100" << 10 << 0 << "Invalidity";
-    }
-
     void strokeCalculator() {
-        QFETCH(QString, stroke);
-        QFETCH(int, lead);
-        QFETCH(int, actType);
-        QFETCH(QString, result);
-        TestContext t;
-        StrokeCalculator calculator(t.ctx.texts);
-        QCOMPARE(calculator.result, QStringLiteral("No Device"));
-        QVERIFY(!calculator.input());
-        calculator.strokeText = stroke;
-        calculator.leadText = QString::number(lead);
-        calculator.actType = actType;
-        calculator.calculate();
-        QCOMPARE(calculator.result, result);
-        QCOMPARE(calculator.input().value_or(QStringLiteral("Invalidity")), result);
+        // Stroke, lead, 42D or not, the pulses: except 42D, 42D, 600 mm of lead 12, then a stroke of 601,
+        // a negative one, one beyond 16 bits and a lead that is none.
+        const QList<std::tuple<QString, int, int, QString>> cases{
+            {"100", 6, 0, "6667"},       {"100", 6, 1, "3200"},      {"600 mm", 12, 0, "20000"},
+            {"601", 2, 0, "Invalidity"}, {"-1", 2, 0, "Invalidity"}, {"99999", 2, 0, "Invalidity"},
+            {"100", 10, 0, "Invalidity"}};
+        for (const auto& [stroke, lead, actType, result] : cases) {
+            TestContext t;
+            StrokeCalculator calculator(t.ctx.texts);
+            QCOMPARE(calculator.result, QStringLiteral("No Device"));
+            QVERIFY(!calculator.input());
+            calculator.strokeText = stroke;
+            calculator.leadText = QString::number(lead);
+            calculator.actType = actType;
+            calculator.calculate();
+            QCOMPARE(calculator.result, result);
+            QCOMPARE(calculator.input().value_or(QStringLiteral("Invalidity")), result);
+        }
     }
 };
 

@@ -53,31 +53,22 @@ QString marks(const RecordingDeviceView& v) {
 class TestDeviceSelection : public QObject {
     Q_OBJECT
 private slots:
-    void labels_data() {
-        QTest::addColumn<bool>("isNew");
-        QTest::addColumn<bool>("vType");
-        QTest::addColumn<int>("stroke");
-        QTest::addColumn<int>("category");
-        QTest::addColumn<QString>("labels"); // short form | full form
-        QTest::newRow("OLD V-type") << false << true << 50 << 1 << "VQ- 28L-50|VQ- 28L-050V";
-        QTest::newRow("OLD not V-type") << false << false << 50 << 1 << "VQ- 28L-50|VQ- 28L-050_";
-        QTest::newRow("NEW V-type") << true << true << 100 << 1 << "VQ- 28L-100|VQ- 28L-100";
-        QTest::newRow("category 0") << false << true << 5 << 0 << "VQ- 28L-5|VQ- 28L-005 ";
-        QTest::newRow("category 2") << true << true << 100 << 2 << "VQ- 28L-100|VQ- 28L-100 ";
-        QTest::newRow("other category") << false << false << 1000 << 99 << "VQ- 28L-1000|VQ- 28L-X";
-    }
-
     void labels() {
-        QFETCH(bool, isNew);
-        QFETCH(bool, vType);
-        QFETCH(int, stroke);
-        QFETCH(int, category);
-        QFETCH(QString, labels);
-        DeviceState dev;
-        dev.IsNewType = isNew;
-        dev.VTypeFlag = vType;
-        dev.DevStroke = qint16(stroke);
-        QCOMPARE(deviceLabelShort(dev) + QLatin1Char('|') + deviceLabelFull(dev, category), labels);
+        // NEW, V-type, stroke, category, the short label | the full label.
+        const QList<std::tuple<bool, bool, int, int, QString>> cases{
+            {false, true, 50, 1, "VQ- 28L-50|VQ- 28L-050V"},
+            {false, false, 50, 1, "VQ- 28L-50|VQ- 28L-050_"},
+            {true, true, 100, 1, "VQ- 28L-100|VQ- 28L-100"},
+            {false, true, 5, 0, "VQ- 28L-5|VQ- 28L-005 "},
+            {true, true, 100, 2, "VQ- 28L-100|VQ- 28L-100 "},
+            {false, false, 1000, 99, "VQ- 28L-1000|VQ- 28L-X"}};
+        for (const auto& [isNew, vType, stroke, category, labels] : cases) {
+            DeviceState dev;
+            dev.IsNewType = isNew;
+            dev.VTypeFlag = vType;
+            dev.DevStroke = qint16(stroke);
+            QCOMPARE(deviceLabelShort(dev) + QLatin1Char('|') + deviceLabelFull(dev, category), labels);
+        }
     }
 
     void adoptAndCompareTheControllersDevice_data() {
@@ -115,39 +106,33 @@ private slots:
         }
     }
 
-    void dialogShowsTheCurrentDevice_data() {
-        QTest::addColumn<QString>("current");
-        QTest::addColumn<bool>("vertical");
-        QTest::addColumn<QString>("shown"); // series, OLD box, homing method, type and homing shown, V-type
-        QTest::addColumn<QString>("boxes");
-        QTest::newRow("VQ NEW") << "VQ NEW  35H150" << false << "0 new 0 type - vtype"
-                                << " 20, 28, 35,E35, 42, 50|L,H|50,100,150,200,250,300 /  35|H|150";
-        QTest::newRow("VQ OLD vertical") << "VQ OLD 42DH400" << true << "0 old 1 type homing vtype"
-                                         << " 28, 35, 42,42D, 50|L,H|100,200,300,400,500 / 42D|H|400";
-        QTest::newRow("VQ OLD pushing") << "VQ OLD  28L050" << false << "0 old 0 type homing -"
-                                        << " 28, 35, 42,42D, 50|L,H|50,100,150,200 /  28|L|50";
-        QTest::newRow("JM, unlisted stroke") << "JM OLD  35H250" << false << "1 new 0 - - -"
-                                             << " 28, 35, 42|H|100,200,300,400 /  35|H|100";
-    }
-
     void dialogShowsTheCurrentDevice() {
-        QFETCH(QString, current);
-        QFETCH(bool, vertical);
-        QFETCH(QString, shown);
-        QFETCH(QString, boxes);
-        Selection f(current, vertical);
-        DeviceSelectionModel m(f.t.ctx, f.catalogue);
-        m.load();
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6")
-                     .arg(m.series)
-                     .arg(m.oldChecked ? "old" : "new")
-                     .arg(m.homeMethod)
-                     .arg(m.typeVisible ? "type" : "-", m.homingVisible ? "homing" : "-",
-                          f.t.ctx.device.VTypeFlag ? "vtype" : "-"),
-                 shown);
-        QCOMPARE(Selection::boxes(m), boxes);
-        QCOMPARE(f.t.ctx.device.SeriesText, current.left(2));
-        QCOMPARE(f.catalogue.DlgNewType, current.startsWith(QLatin1String("VQ NEW")));
+        // The current device, vertical; then series, OLD box, homing method, type and homing shown, V-type;
+        // and the boxes.
+        const QList<std::tuple<QString, bool, QString, QString>> cases{
+            {"VQ NEW  35H150", false, "0 new 0 type - vtype",
+             " 20, 28, 35,E35, 42, 50|L,H|50,100,150,200,250,300 /  35|H|150"},
+            {"VQ OLD 42DH400", true, "0 old 1 type homing vtype",
+             " 28, 35, 42,42D, 50|L,H|100,200,300,400,500 / 42D|H|400"},
+            {"VQ OLD  28L050", false, "0 old 0 type homing -",
+             " 28, 35, 42,42D, 50|L,H|50,100,150,200 /  28|L|50"},
+            {"JM OLD  35H250", false, "1 new 0 - - -",
+             " 28, 35, 42|H|100,200,300,400 /  35|H|100"}}; // unlisted
+        for (const auto& [current, vertical, shown, boxes] : cases) {
+            Selection f(current, vertical);
+            DeviceSelectionModel m(f.t.ctx, f.catalogue);
+            m.load();
+            QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6")
+                         .arg(m.series)
+                         .arg(m.oldChecked ? "old" : "new")
+                         .arg(m.homeMethod)
+                         .arg(m.typeVisible ? "type" : "-", m.homingVisible ? "homing" : "-",
+                              f.t.ctx.device.VTypeFlag ? "vtype" : "-"),
+                     shown);
+            QCOMPARE(Selection::boxes(m), boxes);
+            QCOMPARE(f.t.ctx.device.SeriesText, current.left(2));
+            QCOMPARE(f.catalogue.DlgNewType, current.startsWith(QLatin1String("VQ NEW")));
+        }
     }
 
     void boxesRefillAndListsReload() {
@@ -176,52 +161,39 @@ private slots:
         QCOMPARE(Selection::boxes(m), before);
     }
 
-    void changeDevice_data() {
-        QTest::addColumn<int>("series");
-        QTest::addColumn<bool>("old");
-        QTest::addColumn<int>("homing");
-        QTest::addColumn<QString>("choice");
-        QTest::addColumn<QString>("result"); // the device, then the label, marks and unit line shown
-        QTest::newRow("VQ OLD, sensor")
-            << 0 << true << 1 << "42DH300"
-            << "VQ OLD 1 [42D]H-300 12/192 vertical|VQ-42DH-300 |vq old|1mm = 16Pulse";
-        QTest::newRow("VQ OLD, pushing") << 0 << true << 0 << " 35H250"
-                                         << "VQ OLD 1 [ 35]H-250 6/400|VQ- 35H-250_|vq old|1mm = 66.667Pulse";
-        QTest::newRow("VQ NEW") << 0 << false << 0 << " 50H650"
-                                << "VQ NEW 0 [ 50]H-650 4/400 vertical|VQ- 50H-650|vq new|1mm = 100Pulse";
-        QTest::newRow("JM") << 1 << true << 1 << " 42H600"
-                            << "JM OLD 2 [ 42]H-600 12/400|JM- 42H-600 |- old|1mm = 33.333Pulse";
-    }
-
     void changeDevice() {
-        QFETCH(int, series);
-        QFETCH(bool, old);
-        QFETCH(int, homing);
-        QFETCH(QString, choice);
-        QFETCH(QString, result);
-        Selection f(QStringLiteral("VQ NEW  28L100"));
-        f.catalogue.DeviceNotFoundFlag = true; // left over from an earlier failed seek: not in the way
-        f.positions.pulses = {{2, QStringLiteral(" 4800 ")}, {3, QString()}};
-        QVERIFY(f.change([&](DeviceSelectionModel& m) {
-            m.newOrOldClicked(old);
-            m.seriesClicked(series);
-            m.homeMethodClicked(homing);
-            m.sizeChosen(choice.left(3));
-            m.speedChosen(choice.mid(3, 1));
-            m.strokeChosen(choice.mid(4));
-            m.ok();
-        }));
-        const DeviceState& dev = f.t.ctx.device;
-        QCOMPARE(QStringList({describe(dev), f.view.label, marks(f.view), f.view.mmLine}).join('|'), result);
-        QCOMPARE(dev.DevMaxPulse, qint32(conv::devMaxPulse(dev.DevStroke, dev.DevLead, dev.DevPPR)));
-        QCOMPARE(f.t.settings.readText(QStringLiteral("DevSize"), {}) +
-                     f.t.settings.readText(QStringLiteral("Vertical"), {}),
-                 dev.DevSize + (dev.VerticalFlag ? "1" : "0"));
-        QCOMPARE(f.positions.mm.value(2), conv::mmCellText(dev.DevLead, dev.DevPPR, 4800));
-        QVERIFY2(!f.positions.mm.contains(3), "a position without pulses keeps its empty mm cell");
-        QCOMPARE(f.view.changeEnabled, (QList<bool>{false, true}));
-        QCOMPARE(f.view.repaints, 1);
-        QVERIFY(f.t.op.messages.isEmpty());
+        // Series, OLD, homing method, the choice; the device, then the label, marks and unit line shown.
+        const QList<std::tuple<int, bool, int, QString, QString>> cases{
+            {0, true, 1, "42DH300", "VQ OLD 1 [42D]H-300 12/192 vertical|VQ-42DH-300 |vq old|1mm = 16Pulse"},
+            {0, true, 0, " 35H250", "VQ OLD 1 [ 35]H-250 6/400|VQ- 35H-250_|vq old|1mm = 66.667Pulse"},
+            {0, false, 0, " 50H650", "VQ NEW 0 [ 50]H-650 4/400 vertical|VQ- 50H-650|vq new|1mm = 100Pulse"},
+            {1, true, 1, " 42H600", "JM OLD 2 [ 42]H-600 12/400|JM- 42H-600 |- old|1mm = 33.333Pulse"}};
+        for (const auto& [series, old, homing, choice, result] : cases) {
+            Selection f(QStringLiteral("VQ NEW  28L100"));
+            f.catalogue.DeviceNotFoundFlag = true; // left over from an earlier failed seek: not in the way
+            f.positions.pulses = {{2, QStringLiteral(" 4800 ")}, {3, QString()}};
+            QVERIFY(f.change([&](DeviceSelectionModel& m) {
+                m.newOrOldClicked(old);
+                m.seriesClicked(series);
+                m.homeMethodClicked(homing);
+                m.sizeChosen(choice.left(3));
+                m.speedChosen(choice.mid(3, 1));
+                m.strokeChosen(choice.mid(4));
+                m.ok();
+            }));
+            const DeviceState& dev = f.t.ctx.device;
+            QCOMPARE(QStringList({describe(dev), f.view.label, marks(f.view), f.view.mmLine}).join('|'),
+                     result);
+            QCOMPARE(dev.DevMaxPulse, qint32(conv::devMaxPulse(dev.DevStroke, dev.DevLead, dev.DevPPR)));
+            QCOMPARE(f.t.settings.readText(QStringLiteral("DevSize"), {}) +
+                         f.t.settings.readText(QStringLiteral("Vertical"), {}),
+                     dev.DevSize + (dev.VerticalFlag ? "1" : "0"));
+            QCOMPARE(f.positions.mm.value(2), conv::mmCellText(dev.DevLead, dev.DevPPR, 4800));
+            QVERIFY2(!f.positions.mm.contains(3), "a position without pulses keeps its empty mm cell");
+            QCOMPARE(f.view.changeEnabled, (QList<bool>{false, true}));
+            QCOMPARE(f.view.repaints, 1);
+            QVERIFY(f.t.op.messages.isEmpty());
+        }
     }
 
     void cancelledOrUnlistedChoiceKeepsTheDevice() {

@@ -30,17 +30,40 @@ public:
     QStringList status;
 };
 
-// The parameter window's model and commands over a scripted controller, with the run's device (VQ NEW
-// 28L-100, lead 2, 400 pulses a revolution, sensor homing) and the shipped lists. The waits are
+// The parameter window's model and commands over a given link, with the shipped lists. The waits are
 // recorded instead of waited.
-struct ParameterRig : LinkFixture {
-    explicit ParameterRig(qint16 langNo = 2)
-        : LinkFixture(langNo) {
+struct ParameterStack {
+    ParameterStack(TestContext& t, CtLink& link, RecordingMainView& view, AlarmPanel& alarms)
+        : catalogue(t.ctx)
+        , ctCommands(link)
+        , modes(t.ctx, link, view, view, alarms)
+        , model(t.ctx, catalogue, t.ctx.parameters)
+        , commands(t.ctx, catalogue, model, window,
+                   ParameterLink{link, ctCommands, modes, progress, deviceView, &mm}) {
         commands.transfer.wait = [this](int ms) {
             waits << ms;
         };
         model.Form_Load();
     }
+
+    DeviceCatalogue catalogue;
+    CtCommands ctCommands;
+    ControllerModes modes;
+    RecordingProgress progress;
+    RecordingDeviceView deviceView;
+    RecordingMmColumn mm;
+    RecordingWindow window;
+    ParameterFormModel model;
+    ParameterCommands commands;
+    QList<int> waits;
+};
+
+// The stack over a scripted controller, with the run's device (VQ NEW 28L-100, lead 2, 400 pulses a
+// revolution, sensor homing).
+struct ParameterRig : LinkFixture, ParameterStack {
+    explicit ParameterRig(qint16 langNo = 2)
+        : LinkFixture(langNo)
+        , ParameterStack(t, link, view, alarms) {}
     // Replies to the frames in the order they will be written; an empty one is silence.
     void replies(const QByteArrayList& lines) {
         for (const QByteArray& line : lines)
@@ -62,18 +85,6 @@ struct ParameterRig : LinkFixture {
             sent << QString::fromLatin1(frame).remove(QStringLiteral("\r\n"));
         return sent;
     }
-
-    DeviceCatalogue catalogue{t.ctx};
-    CtCommands ctCommands{link};
-    ControllerModes modes{t.ctx, link, view, view, alarms};
-    RecordingProgress progress;
-    RecordingDeviceView deviceView;
-    RecordingMmColumn mm;
-    RecordingWindow window;
-    ParameterFormModel model{t.ctx, catalogue, t.ctx.parameters};
-    ParameterCommands commands{t.ctx, catalogue, model, window,
-                               ParameterLink{link, ctCommands, modes, progress, deviceView, &mm}};
-    QList<int> waits;
 };
 
 // Slots 1 to `last` of the staging table as "20000,0,...,\" 28L-100\",1,1".

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/Conversion.h"
+#include "position/PositionGridModel.h"
 #include "session/ControllerSession.h"
 #include "support/FakeDesktop.h"
 #include "support/FakePorts.h"
@@ -22,6 +24,20 @@ struct MainWindowFixture {
     FrmMain& load() {
         window->formLoad();
         return *window;
+    }
+
+    // The run's device (VQ- 28L-100, which the start-up sets and Form_Load cleared) and grid positions 1, 2,
+    // ... from "VEL,ACC,mm[,comment]" each.
+    void fillGrid(const QStringList& rows) {
+        t.ctx.device.DevSize = QStringLiteral(" 28");
+        t.ctx.device.DevSpeed = QStringLiteral("L");
+        t.ctx.device.DevStroke = 100;
+        conv::recomputeLimits(t.ctx.device);
+        for (int p = 1; p <= rows.size(); ++p) {
+            const QStringList cells = rows[p - 1].split(u',');
+            for (int c = 0; c < cells.size(); ++c)
+                window->positionModel().setText(p, QList{1, 2, 3, 5}[c], cells[c]); // VEL, ACC, mm, comment
+        }
     }
 
     template <typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }

@@ -1,5 +1,4 @@
 // The main window's captions, load, rounding choice, option after-step, help commands and closing.
-#include "device/Conversion.h"
 #include "position/PositionGridModel.h"
 #include "ui/FrmMainFixture.h"
 
@@ -177,13 +176,7 @@ private slots:
         c.t.ctx.operation.DataChangeFlag = true;
         c.t.op.answer(Answer::Cancel);
         QVERIFY(!c.window->close() && c.t.op.saveRequests.isEmpty());
-        c.t.ctx.device.DevStroke = 100; // Form_Load cleared the device
-        conv::recomputeLimits(c.t.ctx.device);
-        for (int p = 1; p <= 3; ++p) {
-            for (int column :
-                 {PositionGridModel::ColVel, PositionGridModel::ColAcc, PositionGridModel::ColMm})
-                c.window->positionModel().setText(p, column, u"1"_s);
-        }
+        c.fillGrid({u"1,1,1"_s, u"1,1,1"_s, u"1,1,1"_s});
         c.t.op.answer(Answer::Yes);
         QVERIFY2(!c.window->close(), "a cancelled save dialog keeps the window");
         QCOMPARE(c.t.op.lastText(), u"Data have been changed. Save in file?"_s);

@@ -1,9 +1,7 @@
 // The main window's file commands as the operator reaches them, the verification's source dialog, and
 // where file dialogs start.
 #include "NextDialog.h"
-#include "device/Conversion.h"
 #include "device/DeviceCatalogue.h"
-#include "position/PositionGridModel.h"
 #include "ui/FrmDataShogo.h"
 #include "ui/FrmMainFixture.h"
 #include "ui/Twips.h"
@@ -53,16 +51,8 @@ private slots:
         DeviceCatalogue catalogue(f.t.ctx);
         FrmMain& w = f.load();
         w.attachDevices(catalogue);
-        f.t.ctx.device.DevSize = u" 28"_s; // the start-up sets the device that Form_Load cleared
-        f.t.ctx.device.DevSpeed = u"L"_s;
-        f.t.ctx.device.DevStroke = 100;
-        conv::recomputeLimits(f.t.ctx.device);
+        f.fillGrid({u"3,2,10"_s, u"3,2,20"_s, u"3,2,30"_s});
         w.show();
-        for (int p = 1; p <= 3; ++p) {
-            for (const auto& [column, text] :
-                 {std::pair{1, u"3"_s}, {2, u"2"_s}, {3, QString::number(p * 10)}})
-                w.positionModel().setText(p, column, text);
-        }
         auto& op = f.t.op;
         // The title of the dialog a control opens; none is chosen unless scripted.
         const auto dialogOf = [&](const char* name) {
