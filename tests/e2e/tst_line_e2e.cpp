@@ -2,9 +2,9 @@
 // simulator: the program recovers within the exchanges each row allows, its memory stays bounded and
 // it spends no processor time while the line is dead.
 
+#include "support/ResidentMemory.h"
 #include "support/SimulatedLink.h"
 
-#include <QFile>
 #include <QtTest>
 #include <ctime>
 
@@ -16,14 +16,6 @@ namespace {
 const QString kEcho = QStringLiteral("Communication error occurs!");
 const QString kLength = QStringLiteral("Communication data length error occurs!");
 const QString kTimeout = QStringLiteral("Communication timeout error!");
-
-qint64 residentKb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray text = status.readAll();
-    return text.mid(text.indexOf("VmRSS:") + 6).trimmed().split(' ').first().toLongLong();
-}
 
 } // namespace
 
@@ -95,7 +87,8 @@ private slots:
               before, afterNoise, after, noiseSent, qint64(shown.size()), idleCpu);
         QCOMPARE(shown, messages);
         QCOMPARE(noiseSent, qint64(reaching));
-        QVERIFY2(afterNoise - before < 1024 && after - before < 1024, "memory grew with the noise");
+        QVERIFY2(!kResidentMemoryMeaningful || (afterNoise - before < 1024 && after - before < 1024),
+                 "memory grew with the noise");
         QVERIFY2(idleCpu < 0.05, "the program keeps working while the line is dead");
     }
 };
