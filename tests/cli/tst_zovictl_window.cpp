@@ -2,7 +2,7 @@
 // both start by reading the actuator from the controller, read the data and save them with the window's
 // writers.
 #include "CliProcess.h"
-#include "app/ProgressView.h"
+#include "app/QuietViews.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceStartup.h"
 #include "parameter/ParameterRig.h"
@@ -22,11 +22,35 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class NoProgress : public ProgressView {
-public:
-    void open(int, const QString&) override {}
-    void step(int) override {}
-    void close() override {}
+// The main window with its session on the simulator, the actuator read from it as the start-up does.
+struct WindowOnSimulator {
+    WindowOnSimulator() {
+        t.settings.writeText(u"PortDevice1"_s, sim.path());
+        window.attachController(session);
+        window.formLoad();
+        window.attachDevices(devices);
+    }
+    bool readActuator() {
+        return DeviceStartup(t.ctx, devices, session.link, session.commands, view, progress, {})
+            .readFromController();
+    }
+    // What zovictl writes for `verb` read into a file, compared with the window's file.
+    void sameAsTheWindow(const QString& verb, const QString& windowFile) {
+        const QString cliFile = windowFile + u".cli"_s;
+        const CliRun run = runCli({verb, u"read"_s, cliFile, u"--port"_s, sim.path(), u"--yes"_s});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(contents(cliFile), contents(windowFile));
+    }
+
+    SimulatorProcess sim;
+    QTemporaryDir dir;
+    TestContext t;
+    FakeDesktop desktop;
+    FrmMain window{t.ctx, desktop};
+    ControllerSession session{t.ctx, window, window};
+    DeviceCatalogue devices{t.ctx};
+    MainDeviceView view{window};
+    QuietProgress progress;
 };
 
 } // namespace
@@ -39,66 +63,34 @@ private slots:
 };
 
 void TestZovictlWindow::sameFileAsTheWindow() {
-    SimulatorProcess sim;
-    QVERIFY(sim.command(u"position 2420200183A"_s).startsWith(u"ok"_s)); // position 2: 6202 pulses, 31.01 mm
-    QTemporaryDir dir;
-    const QString windowFile = dir.filePath(u"window.vqd"_s);
-    const QString cliFile = dir.filePath(u"cli.vqd"_s);
-
-    TestContext t;
-    t.settings.writeText(u"PortDevice1"_s, sim.path());
-    FakeDesktop desktop;
-    FrmMain window(t.ctx, desktop);
-    ControllerSession session(t.ctx, window, window);
-    window.attachController(session);
-    window.formLoad();
-    DeviceCatalogue devices(t.ctx);
-    window.attachDevices(devices);
-    MainDeviceView view(window);
-    NoProgress progress;
-    QVERIFY(DeviceStartup(t.ctx, devices, session.link, session.commands, view, progress, {})
-                .readFromController());
-    t.op.answer(Answer::Yes); // Read the data from controller?
-    window.cmdGetfromCt_Click();
-    t.op.chooseFile(windowFile);
-    window.mnuFileSaveAs_Click();
+    WindowOnSimulator w;
+    QVERIFY(
+        w.sim.command(u"position 2420200183A"_s).startsWith(u"ok"_s)); // position 2: 6202 pulses, 31.01 mm
+    QVERIFY(w.readActuator());
+    const QString windowFile = w.dir.filePath(u"window.vqd"_s);
+    w.t.op.answer(Answer::Yes); // Read the data from controller?
+    w.window.cmdGetfromCt_Click();
+    w.t.op.chooseFile(windowFile);
+    w.window.mnuFileSaveAs_Click();
     QVERIFY(contents(windowFile).contains("\"4\",\"2\",\"6202\""));
-
-    const CliRun run = runCli({u"positions"_s, u"read"_s, cliFile, u"--port"_s, sim.path(), u"--yes"_s});
-    QCOMPARE(run.status, 0);
-    QCOMPARE(contents(cliFile), contents(windowFile));
+    w.sameAsTheWindow(u"positions"_s, windowFile);
 }
 
 void TestZovictlWindow::sameParameterFileAsTheWindow() {
-    SimulatorProcess sim;
-    QTemporaryDir dir;
-    const QString windowFile = dir.filePath(u"window.pmt"_s);
-    const QString cliFile = dir.filePath(u"cli.pmt"_s);
-
-    TestContext t;
-    t.settings.writeText(u"PortDevice1"_s, sim.path());
-    FakeDesktop desktop;
-    FrmMain window(t.ctx, desktop);
-    ControllerSession session(t.ctx, window, window);
-    DeviceCatalogue devices(t.ctx);
-    RecordingDeviceView deviceView;
-    NoProgress progress;
-    QVERIFY(DeviceStartup(t.ctx, devices, session.link, session.commands, deviceView, progress, {})
-                .readFromController());
-    ParameterFormModel form(t.ctx, devices, t.ctx.parameters);
+    WindowOnSimulator w;
+    QVERIFY(w.readActuator());
+    const QString windowFile = w.dir.filePath(u"window.pmt"_s);
+    ParameterFormModel form(w.t.ctx, w.devices, w.t.ctx.parameters);
     form.Form_Load();
     RecordingWindow parameterWindow;
     ParameterCommands commands(
-        t.ctx, devices, form, parameterWindow,
-        ParameterLink{session.link, session.commands, session.modes, progress, deviceView});
+        w.t.ctx, w.devices, form, parameterWindow,
+        ParameterLink{w.session.link, w.session.commands, w.session.modes, w.progress, w.view});
     commands.run(ParameterCommand::ReadCt);
-    t.op.chooseFile(windowFile);
+    w.t.op.chooseFile(windowFile);
     commands.run(ParameterCommand::SaveFile);
     QVERIFY(contents(windowFile).startsWith("\"VQ-E1\",\"Parameter\"\r\n20000,"));
-
-    const CliRun run = runCli({u"params"_s, u"read"_s, cliFile, u"--port"_s, sim.path(), u"--yes"_s});
-    QCOMPARE(run.status, 0);
-    QCOMPARE(contents(cliFile), contents(windowFile));
+    w.sameAsTheWindow(u"params"_s, windowFile);
 }
 
 QTEST_MAIN(TestZovictlWindow)
